@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace selvaris {
+
+class Window;
+
+// Message box styles as button-and-icon values.
+inline constexpr int kStyleExclamationOk = 48;
+inline constexpr int kStyleExclamationYesNo = 52;
+
+enum class MessageAnswer { Ok, Yes, No };
+
+// What the windows need from the desktop. Modal windows and message boxes nest
+// inside the handler that opens them.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer MessageBox(const std::string& text, int style, const std::string& title) = 0;
+
+    // Loads the window, shows it modally at its Left/Top and returns once it has
+    // closed (its unload has run).
+    virtual void ShowModal(Window& window) = 0;
+
+    virtual int ScreenWidthTwips() const = 0;
+    virtual int ScreenHeightTwips() const = 0;
+
+    // The busy (hourglass) mouse pointer on or off.
+    virtual void SetBusyPointer(bool busy) = 0;
+};
+
+}  // namespace selvaris

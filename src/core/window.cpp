@@ -1,0 +1,159 @@
+#include "core/window.h"
+
+#include <stdexcept>
+
+namespace selvaris {
+
+Window::Window(std::string formName, std::string caption, int clientWidthTwips, int clientHeightTwips)
+    : formName_(std::move(formName)),
+      caption_(std::move(caption)),
+      clientWidth_(clientWidthTwips),
+      clientHeight_(clientHeightTwips) {}
+
+void Window::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (observer_) observer_->WindowChanged();
+}
+
+void Window::SetPosition(int leftTwips, int topTwips) {
+    left_ = leftTwips;
+    top_ = topTwips;
+    if (observer_) observer_->WindowChanged();
+}
+
+bool Window::Has(const std::string& name) const { return index_.count(name) != 0; }
+
+const Control& Window::Get(const std::string& name) const {
+    auto it = index_.find(name);
+    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
+    return controls_[it->second];
+}
+
+Control& Window::Mutable(const std::string& name) {
+    auto it = index_.find(name);
+    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
+    return controls_[it->second];
+}
+
+void Window::Notify(const Control& control) {
+    if (observer_) observer_->ControlChanged(control);
+}
+
+Control& Window::AddControl(const Spec& spec) {
+    if (Has(spec.name)) throw std::logic_error(formName_ + " declares " + spec.name + " twice");
+    Control c;
+    c.name = spec.name;
+    c.kind = spec.kind;
+    c.text = spec.text;
+    c.left = spec.left;
+    c.top = spec.top;
+    c.width = spec.width;
+    c.height = spec.height;
+    c.visible = spec.visible;
+    c.enabled = spec.enabled;
+    c.tabIndex = spec.tabIndex;
+    c.accessibleName = spec.accessibleName;
+    index_[c.name] = controls_.size();
+    controls_.push_back(std::move(c));
+    return controls_.back();
+}
+
+void Window::SetText(const std::string& name, const std::string& text) {
+    Control& c = Mutable(name);
+    c.text = text;
+    Notify(c);
+}
+
+void Window::SetEnabled(const std::string& name, bool enabled) {
+    Control& c = Mutable(name);
+    c.enabled = enabled;
+    Notify(c);
+}
+
+void Window::SetVisible(const std::string& name, bool visible) {
+    Control& c = Mutable(name);
+    c.visible = visible;
+    Notify(c);
+}
+
+void Window::SetBackColour(const std::string& name, Colour colour) {
+    Control& c = Mutable(name);
+    c.backColour = colour;
+    Notify(c);
+}
+
+void Window::Draw(const std::string& name, const Drawing& steps) {
+    Control& c = Mutable(name);
+    for (const DrawPrimitive& p : steps) {
+        if (p.kind == PrimitiveKind::Clear)
+            c.drawing.clear();
+        else
+            c.drawing.push_back(p);
+    }
+    Notify(c);
+}
+
+void Window::ClearPicture(const std::string& name) { Draw(name, {ClearPrimitive()}); }
+
+void Window::SetItems(const std::string& name, std::vector<std::string> items, int selectedIndex) {
+    Control& c = Mutable(name);
+    c.items = std::move(items);
+    c.selectedIndex = (selectedIndex >= 0 && selectedIndex < static_cast<int>(c.items.size())) ? selectedIndex : -1;
+    Notify(c);
+}
+
+void Window::SetSelectedIndex(const std::string& name, int index) {
+    Control& c = Mutable(name);
+    c.selectedIndex = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
+    Notify(c);
+}
+
+void Window::Load() {
+    loaded_ = true;
+    closed_ = false;
+    OnLoad();
+}
+
+void Window::Close() {
+    if (closed_) return;
+    closed_ = true;
+    OnUnload();
+    if (observer_) observer_->Closed();
+}
+
+bool Window::Accepts(const std::string& name) const {
+    if (closed_ || !Has(name)) return false;
+    const Control& c = Get(name);
+    return c.visible && c.enabled;
+}
+
+void Window::Click(const std::string& name) {
+    if (Accepts(name)) OnClick(name);
+}
+
+void Window::TypeText(const std::string& name, const std::string& text) {
+    if (!Accepts(name)) return;
+    Control& c = Mutable(name);
+    if (c.text == text) return;
+    c.text = text;
+    Notify(c);
+    OnTextEdited(name);
+}
+
+void Window::ListClick(const std::string& name, int index) {
+    if (!Accepts(name)) return;
+    Control& c = Mutable(name);
+    if (index < 0 || index >= static_cast<int>(c.items.size())) return;
+    c.selectedIndex = index;
+    OnListClick(name, index);
+}
+
+void Window::ListDoubleClick(const std::string& name, int index) {
+    if (!Accepts(name)) return;
+    Control& c = Mutable(name);
+    if (index < 0 || index >= static_cast<int>(c.items.size())) return;
+    c.selectedIndex = index;
+    OnListDoubleClick(name, index);
+}
+
+}  // namespace selvaris

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/colour.h"
+#include "core/drawing.h"
+
+namespace selvaris {
+
+enum class ControlKind {
+    Button,
+    Label,
+    TextBox,           // single line
+    MultiLineTextBox,  // matrix text: four rendered lines
+    PictureBox,
+    DriveList,
+    FolderList,
+    FileList,
+};
+
+// One control of a window, positions and sizes in twips.
+struct Control {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    std::string text;  // caption of buttons and labels, text of text boxes
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool visible = true;
+    bool enabled = true;
+    int tabIndex = -1;                  // -1: not in the tab order
+    std::optional<Colour> backColour;  // empty: the platform's default
+    std::string accessibleName;         // for screen readers: the caption shown above it
+    Drawing drawing;                    // picture boxes: what has been drawn since the last clear
+    std::vector<std::string> items;     // list controls
+    int selectedIndex = -1;             // list controls
+};
+
+// Told about every change of the model, so a binding can update one widget.
+class WindowObserver {
+public:
+    virtual ~WindowObserver() = default;
+    virtual void ControlChanged(const Control& control) = 0;
+    virtual void WindowChanged() = 0;  // caption or position
+    virtual void Closed() = 0;
+};
+
+// A toolkit-free window: caption, client size, an ordered table of controls,
+// and the handlers of its events.
+class Window {
+public:
+    Window(std::string formName, std::string caption, int clientWidthTwips, int clientHeightTwips);
+    virtual ~Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& FormName() const { return formName_; }
+    const std::string& Caption() const { return caption_; }
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+
+    void SetCaption(const std::string& caption);
+    void SetPosition(int leftTwips, int topTwips);
+
+    const std::vector<Control>& Controls() const { return controls_; }
+    bool Has(const std::string& name) const;
+    // Throws std::out_of_range for a name the window does not have.
+    const Control& Get(const std::string& name) const;
+    const std::string& Text(const std::string& name) const { return Get(name).text; }
+
+    void SetText(const std::string& name, const std::string& text);
+    void SetEnabled(const std::string& name, bool enabled);
+    void SetVisible(const std::string& name, bool visible);
+    void SetBackColour(const std::string& name, Colour colour);
+    // Applies drawing steps to a picture box: a Clear erases what was there.
+    void Draw(const std::string& name, const Drawing& steps);
+    void ClearPicture(const std::string& name);
+    void SetItems(const std::string& name, std::vector<std::string> items, int selectedIndex = -1);
+    void SetSelectedIndex(const std::string& name, int index);
+
+    // Lifecycle, driven by the platform.
+    void Load();
+    // Runs the unload step once and marks the window closed; used by buttons
+    // that close the window and by the close box alike.
+    void Close();
+    bool IsLoaded() const { return loaded_; }
+    bool IsClosed() const { return closed_; }
+
+    // Events from the user. Clicks on hidden or disabled controls are ignored,
+    // as a real window would never deliver them.
+    void Click(const std::string& name);
+    void TypeText(const std::string& name, const std::string& text);
+    void ListClick(const std::string& name, int index);
+    void ListDoubleClick(const std::string& name, int index);
+
+    void SetObserver(WindowObserver* observer) { observer_ = observer; }
+
+protected:
+    struct Spec {
+        std::string name;
+        ControlKind kind;
+        std::string text;
+        int left, top, width, height;
+        bool visible = true;
+        bool enabled = true;
+        int tabIndex = -1;
+        std::string accessibleName = {};
+    };
+    Control& AddControl(const Spec& spec);
+    Control& Mutable(const std::string& name);
+    void Notify(const Control& control);
+
+    virtual void OnLoad() {}
+    virtual void OnUnload() {}
+    virtual void OnClick(const std::string& /*name*/) {}
+    virtual void OnTextEdited(const std::string& /*name*/) {}
+    virtual void OnListClick(const std::string& /*name*/, int /*index*/) {}
+    virtual void OnListDoubleClick(const std::string& /*name*/, int /*index*/) {}
+
+private:
+    bool Accepts(const std::string& name) const;
+
+    std::string formName_;
+    std::string caption_;
+    int clientWidth_;
+    int clientHeight_;
+    int left_ = 0;
+    int top_ = 0;
+    bool loaded_ = false;
+    bool closed_ = false;
+    std::vector<Control> controls_;
+    std::unordered_map<std::string, std::size_t> index_;
+    WindowObserver* observer_ = nullptr;
+};
+
+}  // namespace selvaris

@@ -1,0 +1,40 @@
+#include "support/fake_platform.h"
+
+namespace selvaris::testing {
+
+MessageAnswer FakePlatform::MessageBox(const std::string& text, int style, const std::string& title) {
+    messages.push_back({text, style, title});
+    log.push_back("message:" + text);
+    if (answers_.empty()) return style == kStyleExclamationYesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    MessageAnswer a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+void FakePlatform::ShowModal(Window& window) {
+    window.Load();
+    log.push_back("show:" + window.FormName() + "@" + std::to_string(window.Left()) + "," +
+                  std::to_string(window.Top()));
+    auto& queue = scripts_[window.FormName()];
+    if (!queue.empty()) {
+        Script script = std::move(queue.front());
+        queue.pop_front();
+        script(window);
+    }
+    if (!window.IsClosed()) window.Close();
+    log.push_back("closed:" + window.FormName());
+}
+
+void FakePlatform::SetBusyPointer(bool on) {
+    busy = on;
+    log.push_back(on ? "busy:on" : "busy:off");
+}
+
+std::vector<std::string> FakePlatform::unusedScripts() const {
+    std::vector<std::string> names;
+    for (const auto& [name, queue] : scripts_)
+        if (!queue.empty()) names.push_back(name);
+    return names;
+}
+
+}  // namespace selvaris::testing
