@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/colour.h"
+#include "core/complex_matrix.h"
+#include "core/zero_tests.h"
+
+namespace selvaris {
+
+// The workbench's own variables: counters, histories and display state of one
+// decomposition. They live as long as the main window; histories are only ever
+// overwritten from slot 0 on, and every reader stays within StepCount.
+struct WorkbenchState {
+    double Tolerance = 0.0;  // set to kTolerance when the window loads
+    std::int16_t StepCount = 0;
+    std::int16_t PickedCell = 0;  // 4 * row + column
+    std::string GateName;
+    std::array<std::string, 51> GateNameHist{};
+    ComplexMatrix GateMatrix;
+    MatrixHistory GateHist;
+    MatrixHistory MergedGateHist;
+    MatrixHistory TargetHist;
+    bool SingleGateMode = false;
+    std::array<std::int16_t, 51> SingleGateHist{};
+    bool FinalStepFlag = false;
+    bool NotUnitaryFlag = false;
+    std::array<std::array<Colour, 4>, 4> CellColours{};
+    std::array<Colour, 16> SavedCellColours{};
+    bool SavedGridIsR = false;
+    std::array<std::string, 31> InverseTextHist{};
+    std::array<std::int16_t, 31> InverseShapeHist{};
+};
+
+}  // namespace selvaris
