@@ -1,1 +1,40 @@
-int main() { return 0; }
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/shared_registers.h"
+#include "ui/model_dialog.h"
+#include "ui/qt_platform.h"
+#include "ui/window_binding.h"
+#include "workbench/form1.h"
+
+namespace {
+
+bool HasDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;  // the user chose a platform (offscreen, vnc, ...)
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!HasDisplay()) {
+        std::fputs("selvaris: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
+                   "start it from a desktop session or under xvfb-run.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    selvaris::ui::InstallApplicationFonts();
+
+    selvaris::ui::QtPlatform platform;
+    selvaris::SharedRegisters registers;
+    selvaris::Form1 workbench(registers, platform);
+    workbench.Load();
+    selvaris::ui::ModelMainWidget window(workbench);
+    window.show();
+    return app.exec();
+}

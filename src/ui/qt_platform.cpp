@@ -1,0 +1,70 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "ui/model_dialog.h"
+#include "ui/twips.h"
+
+namespace selvaris::ui {
+
+namespace {
+
+QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+        case 16: return QMessageBox::Critical;
+        case 32: return QMessageBox::Question;
+        case 48: return QMessageBox::Warning;
+        case 64: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+QSize ScreenSize() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+}  // namespace
+
+MessageAnswer QtPlatform::MessageBox(const std::string& text, int style, const std::string& title) {
+    const bool yesNo = (style & 7) == 4;
+    QMessageBox box(IconOf(style), ToQt(title), ToQt(text),
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, QApplication::activeWindow());
+    // A busy pointer must not hide the question from the user.
+    const bool wasBusy = busyDepth_ > 0;
+    if (wasBusy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (wasBusy) QApplication::restoreOverrideCursor();
+    if (!yesNo) return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtPlatform::ShowModal(Window& window) {
+    window.Load();
+    if (window.IsClosed()) return;
+    ModelDialog dialog(window, QApplication::activeWindow());
+    dialog.move(TwipsToPixels(window.Left()), TwipsToPixels(window.Top()));
+    dialog.exec();
+    if (!window.IsClosed()) window.Close();
+}
+
+int QtPlatform::ScreenWidthTwips() const { return PixelsToTwips(ScreenSize().width()); }
+
+int QtPlatform::ScreenHeightTwips() const { return PixelsToTwips(ScreenSize().height()); }
+
+void QtPlatform::SetBusyPointer(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++busyDepth_;
+    } else if (busyDepth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --busyDepth_;
+    }
+}
+
+}  // namespace selvaris::ui

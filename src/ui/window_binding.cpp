@@ -1,0 +1,218 @@
+#include "ui/window_binding.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/clickable_label.h"
+#include "ui/picture_widget.h"
+#include "ui/twips.h"
+
+namespace selvaris::ui {
+
+namespace {
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
+
+// Matrix text ends its lines with CR LF; the editor wants plain line feeds.
+QString ForDisplay(const std::string& text) {
+    QString s = ToQt(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (s.endsWith(QLatin1Char('\n'))) s.chop(1);
+    return s;
+}
+
+QFont MatrixFont() {
+    QFont font(QString::fromLatin1(kMatrixFontFamily));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(kMatrixPixelSize);
+    return font;
+}
+
+void SetListItems(QListWidget* list, const Control& control) {
+    QStringList items;
+    for (const std::string& item : control.items) items << ToQt(item);
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = list->item(i)->text() == items[i];
+    if (!same) {
+        list->clear();
+        list->addItems(items);
+    }
+    if (list->currentRow() != control.selectedIndex) list->setCurrentRow(control.selectedIndex);
+}
+
+void SetComboItems(QComboBox* combo, const Control& control) {
+    QStringList items;
+    for (const std::string& item : control.items) items << ToQt(item);
+    bool same = combo->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = combo->itemText(i) == items[i];
+    if (!same) {
+        QSignalBlocker block(combo);
+        combo->clear();
+        combo->addItems(items);
+    }
+    if (combo->currentIndex() != control.selectedIndex) {
+        QSignalBlocker block(combo);
+        combo->setCurrentIndex(control.selectedIndex);
+    }
+}
+
+}  // namespace
+
+void InstallApplicationFonts() {
+    QFont font(QString::fromLatin1(kCaptionFontFamily));
+    font.setPixelSize(kCaptionPixelSize);
+    QApplication::setFont(font);
+}
+
+WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<void()> onClosed)
+    : window_(window), container_(container), onClosed_(std::move(onClosed)) {
+    container->setObjectName(ToQt(window.FormName()));
+    container->setWindowTitle(ToQt(window.Caption()));
+    container->setFixedSize(TwipsToPixels(window.ClientWidth()), TwipsToPixels(window.ClientHeight()));
+    for (const Control& control : window.Controls()) {
+        QWidget* widget = CreateWidget(control);
+        widget->setObjectName(ToQt(control.name));
+        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+                            TwipsToPixels(control.height));
+        if (!control.accessibleName.empty()) widget->setAccessibleName(ToQt(control.accessibleName));
+        widgets_[control.name] = widget;
+        Apply(control, widget);
+    }
+    // Tab order: controls with a tab index, in that order.
+    std::map<int, QWidget*> tabOrder;
+    for (const Control& control : window.Controls())
+        if (control.tabIndex >= 0) tabOrder[control.tabIndex] = widgets_[control.name];
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : tabOrder) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    window.SetObserver(this);
+}
+
+WindowBinding::~WindowBinding() { window_.SetObserver(nullptr); }
+
+QWidget* WindowBinding::WidgetFor(const std::string& controlName) const {
+    auto it = widgets_.find(controlName);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QWidget* WindowBinding::CreateWidget(const Control& control) {
+    const std::string name = control.name;
+    switch (control.kind) {
+        case ControlKind::Button: {
+            auto* button = new QPushButton(container_);
+            button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this, [this, name] { window_.Click(name); });
+            return button;
+        }
+        case ControlKind::Label: {
+            auto* label = new ClickableLabel(container_);
+            connect(label, &ClickableLabel::clicked, this, [this, name] { window_.Click(name); });
+            return label;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(container_);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, name](const QString& text) { window_.TypeText(name, FromQt(text)); });
+            return edit;
+        }
+        case ControlKind::MultiLineTextBox: {
+            auto* edit = new QPlainTextEdit(container_);
+            edit->setReadOnly(true);
+            edit->setFont(MatrixFont());
+            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            edit->document()->setDocumentMargin(2);
+            return edit;
+        }
+        case ControlKind::PictureBox:
+            return new PictureWidget(container_);
+        case ControlKind::DriveList: {
+            auto* combo = new QComboBox(container_);
+            connect(combo, &QComboBox::activated, this, [this, name](int index) { window_.ListClick(name, index); });
+            return combo;
+        }
+        case ControlKind::FolderList:
+        case ControlKind::FileList: {
+            auto* list = new QListWidget(container_);
+            connect(list, &QListWidget::itemClicked, this,
+                    [this, name, list](QListWidgetItem* item) { window_.ListClick(name, list->row(item)); });
+            connect(list, &QListWidget::itemDoubleClicked, this,
+                    [this, name, list](QListWidgetItem* item) { window_.ListDoubleClick(name, list->row(item)); });
+            return list;
+        }
+    }
+    return new QWidget(container_);
+}
+
+void WindowBinding::Apply(const Control& control, QWidget* widget) {
+    const QString text = ToQt(control.text);
+    switch (control.kind) {
+        case ControlKind::Button:
+            static_cast<QPushButton*>(widget)->setText(text);
+            break;
+        case ControlKind::Label: {
+            auto* label = static_cast<QLabel*>(widget);
+            label->setText(text);
+            if (control.backColour) {
+                label->setAutoFillBackground(true);
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::Window, ToQColor(*control.backColour));
+                label->setPalette(palette);
+            }
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = static_cast<QLineEdit*>(widget);
+            if (edit->text() != text) edit->setText(text);
+            break;
+        }
+        case ControlKind::MultiLineTextBox: {
+            auto* edit = static_cast<QPlainTextEdit*>(widget);
+            const QString shown = ForDisplay(control.text);
+            if (edit->toPlainText() != shown) edit->setPlainText(shown);
+            break;
+        }
+        case ControlKind::PictureBox:
+            static_cast<PictureWidget*>(widget)->SetDrawing(control.drawing,
+                                                            ToQColor(control.backColour.value_or(kWhite)));
+            break;
+        case ControlKind::DriveList:
+            SetComboItems(static_cast<QComboBox*>(widget), control);
+            break;
+        case ControlKind::FolderList:
+        case ControlKind::FileList:
+            SetListItems(static_cast<QListWidget*>(widget), control);
+            break;
+    }
+    widget->setEnabled(control.enabled);
+    widget->setVisible(control.visible);
+    if (!control.accessibleName.empty() && widget->accessibleName() != ToQt(control.accessibleName))
+        widget->setAccessibleName(ToQt(control.accessibleName));
+}
+
+void WindowBinding::ControlChanged(const Control& control) {
+    if (QWidget* widget = WidgetFor(control.name)) Apply(control, widget);
+}
+
+void WindowBinding::WindowChanged() {
+    if (container_) container_->setWindowTitle(ToQt(window_.Caption()));
+}
+
+void WindowBinding::Closed() {
+    if (onClosed_) onClosed_();
+}
+
+}  // namespace selvaris::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "core/window.h"
+
+namespace selvaris::ui {
+
+// Builds one widget per control of a window model inside a container widget,
+// keeps the widgets in step with the model and forwards the user's clicks,
+// edits and list choices to it.
+class WindowBinding : public QObject, public WindowObserver {
+    Q_OBJECT
+public:
+    // onClosed runs when the model closes itself (a button that closes the window).
+    WindowBinding(Window& window, QWidget* container, std::function<void()> onClosed);
+    ~WindowBinding() override;
+
+    QWidget* WidgetFor(const std::string& controlName) const;
+
+    void ControlChanged(const Control& control) override;
+    void WindowChanged() override;
+    void Closed() override;
+
+private:
+    QWidget* CreateWidget(const Control& control);
+    void Apply(const Control& control, QWidget* widget);
+
+    Window& window_;
+    QPointer<QWidget> container_;
+    std::function<void()> onClosed_;
+    std::map<std::string, QPointer<QWidget>> widgets_;
+};
+
+// Fonts for the whole application: a CJK font for captions.
+void InstallApplicationFonts();
+
+}  // namespace selvaris::ui
