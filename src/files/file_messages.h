@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <system_error>
+
+namespace selvaris {
+
+inline constexpr const char* kFileMessageTitle = "メッセージ";
+inline constexpr const char* kOverwriteTitle = "Tormelle";
+
+// A file-system error as a short Japanese reason, e.g. "見つかりません".
+std::string DescribeFileError(const std::error_code& error);
+
+// A path made safe to show: a NUL byte would cut the text short in the
+// desktop's message box, so it is shown as "\0".
+std::string DisplayPath(const std::string& path);
+
+std::string OverwriteQuestion(const std::string& path);
+std::string SaveFailedMessage(const std::string& path, const std::string& reason);
+std::string OpenFailedMessage(const std::string& path, const std::string& reason);
+std::string EmptyFileNameMessage();
+
+}  // namespace selvaris

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <set>
+
+#include "files/matrix_file_format.h"
+
+namespace selvaris {
+namespace {
+
+const std::uint8_t kOneLittleEndian[8] = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F};
+
+TEST(MatrixFileFormat, IdentityHoldsOneAtTheFourDiagonalRealPartsOnly) {
+    const MatrixFileBytes bytes = EncodeMatrixFile(ComplexMatrix::Identity());
+    const std::set<std::size_t> diagonal = {0, 40, 80, 120};
+    for (std::size_t offset = 0; offset < kMatrixFileBytes; offset += 8)
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(bytes[offset + i], diagonal.count(offset) ? kOneLittleEndian[i] : 0) << "byte " << offset + i;
+}
+
+// Each component lands at 8 * (16 part + 4 row + column): rows before columns,
+// unlike the in-memory order.
+TEST(MatrixFileFormat, EachComponentLandsAtItsOffset) {
+    struct Case {
+        int part, row, column;
+        std::size_t offset;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0},   {0, 0, 1, 8},    {0, 0, 3, 24},   {0, 1, 0, 32},  {0, 3, 3, 120},
+        {1, 0, 0, 128}, {1, 1, 0, 160},  {1, 0, 3, 152},  {1, 3, 0, 224}, {1, 3, 3, 248},
+    };
+    for (const Case& c : cases) {
+        ComplexMatrix m;
+        m.v[c.row][c.column][c.part] = 1.0;
+        const MatrixFileBytes bytes = EncodeMatrixFile(m);
+        for (std::size_t i = 0; i < kMatrixFileBytes; ++i) {
+            const bool inside = i >= c.offset && i < c.offset + 8;
+            EXPECT_EQ(bytes[i], inside ? kOneLittleEndian[i - c.offset] : 0)
+                << "part " << c.part << " (" << c.row << "," << c.column << ") byte " << i;
+        }
+        EXPECT_TRUE(DecodeMatrixFile(bytes).BitwiseEquals(m));
+    }
+}
+
+TEST(MatrixFileFormat, TwoPlusThreeIAtRowOneColumnZero) {
+    ComplexMatrix m;
+    m.re(1, 0) = 2.0;
+    m.im(1, 0) = 3.0;
+    const MatrixFileBytes bytes = EncodeMatrixFile(m);
+    const std::uint8_t two[8] = {0, 0, 0, 0, 0, 0, 0x00, 0x40};
+    const std::uint8_t three[8] = {0, 0, 0, 0, 0, 0, 0x08, 0x40};
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(bytes[32 + i], two[i]);
+        EXPECT_EQ(bytes[160 + i], three[i]);
+    }
+}
+
+TEST(MatrixFileFormat, BytesAreLeastSignificantFirst) {
+    ComplexMatrix m;
+    m.re(0, 0) = std::bit_cast<double>(std::uint64_t{0x0102030405060708});
+    const MatrixFileBytes bytes = EncodeMatrixFile(m);
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(bytes[i], 8 - i);
+}
+
+TEST(MatrixFileFormat, RoundTripKeepsEveryBit) {
+    std::mt19937_64 random(20240611);
+    for (int trial = 0; trial < 500; ++trial) {
+        ComplexMatrix m;
+        for (auto& row : m.v)
+            for (auto& element : row)
+                for (double& part : element) part = std::bit_cast<double>(random());  // NaN payloads too
+        EXPECT_TRUE(DecodeMatrixFile(EncodeMatrixFile(m)).BitwiseEquals(m)) << "trial " << trial;
+    }
+    ComplexMatrix negativeZero;
+    negativeZero.im(2, 1) = -0.0;
+    EXPECT_TRUE(DecodeMatrixFile(EncodeMatrixFile(negativeZero)).BitwiseEquals(negativeZero));
+}
+
+TEST(MatrixFileFormat, FiniteCheckRefusesNaNAndInfinityAnywhere) {
+    using limits = std::numeric_limits<double>;
+    struct Case {
+        double value;
+        bool finite;
+    };
+    const Case cases[] = {
+        {0.0, true},           {-0.0, true},           {limits::max(), true},     {limits::denorm_min(), true},
+        {limits::quiet_NaN(), false}, {limits::infinity(), false}, {-limits::infinity(), false},
+    };
+    for (const Case& c : cases) {
+        for (int part = 0; part < 2; ++part) {
+            ComplexMatrix m = ComplexMatrix::Identity();
+            m.v[3][2][part] = c.value;
+            EXPECT_EQ(HasOnlyFiniteValues(m), c.finite) << c.value << " in part " << part;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace selvaris
