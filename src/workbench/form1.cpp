@@ -30,7 +30,7 @@ void Form1::OnLoad() {
 }
 
 void Form1::OnClick(const std::string& name) {
-    (void)name;
+    if (name == "Command31") SetTarget();
 }
 
 void Form1::ColourCells() {
