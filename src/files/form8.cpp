@@ -1,8 +1,55 @@
 #include "files/form8.h"
 
+#include "files/file_messages.h"
+#include "files/folder_listing.h"
+#include "files/matrix_file_io.h"
+
 namespace selvaris {
 
 Form8::Form8(SharedRegisters& registers, Platform& platform)
-    : Window("Form8", "行列を保存", 4440, 4725), registers_(registers), platform_(platform) {}
+    : MatrixFileBrowser("Form8", "行列を保存", 4440, 4725, platform, {120, 120, 3015, 300}, {120, 480, 3015, 1980},
+                        {120, 2520, 3015, 1530}),
+      registers_(registers) {
+    AddControl({"Text1", ControlKind::TextBox, "data1", 120, 4200, 3015, 270, true, true, 3, "ファイル名"});
+    AddControl({"Command1", ControlKind::Button, "保存", 3240, 3960, 975, 615, true, true, 4});
+}
+
+void Form8::OnLoad() { ShowStartFolder(); }
+
+void Form8::OnClick(const std::string& name) {
+    if (name == "Command1") Save();
+}
+
+void Form8::OnMatrixFileClicked(const std::string& fileName) { SetText("Text1", MatrixFileStem(fileName)); }
+
+void Form8::Save() {
+    const std::string name = Text("Text1");
+    if (name.empty()) {
+        ShowMessage(EmptyFileNameMessage());
+        return;
+    }
+    const std::string path = MatrixFilePath(Folder(), name);
+    if (name.find_first_of(std::string("/\0", 2)) != std::string::npos) {
+        ShowMessage(SaveFailedMessage(path, "ファイル名に「/」や NUL 文字は使えません"));
+        return;
+    }
+
+    const SaveTarget target = InspectSaveTarget(path);
+    if (target.kind == SaveTarget::Kind::Refused) {
+        ShowMessage(SaveFailedMessage(path, target.failure));
+        return;
+    }
+    if (target.kind == SaveTarget::Kind::NonEmptyFile &&
+        platform_.MessageBox(OverwriteQuestion(path), kStyleExclamationYesNo, kOverwriteTitle) == MessageAnswer::No) {
+        SetText("Text1", "");
+        return;
+    }
+
+    if (const auto failure = WriteMatrixFile(path, registers_.EntryMatrix)) {
+        ShowMessage(SaveFailedMessage(path, *failure));
+        return;
+    }
+    Close();
+}
 
 }  // namespace selvaris
