@@ -53,6 +53,7 @@ Control& Window::AddControl(const Spec& spec) {
     c.enabled = spec.enabled;
     c.tabIndex = spec.tabIndex;
     c.accessibleName = spec.accessibleName;
+    c.border = spec.border;
     index_[c.name] = controls_.size();
     controls_.push_back(std::move(c));
     return controls_.back();

@@ -36,6 +36,7 @@ struct Control {
     int tabIndex = -1;                  // -1: not in the tab order
     std::optional<Colour> backColour;  // empty: the platform's default
     std::string accessibleName;         // for screen readers: the caption shown above it
+    bool border = false;                // a thin frame, for labels that show only a colour
     Drawing drawing;                    // picture boxes: what has been drawn since the last clear
     std::vector<std::string> items;     // list controls
     int selectedIndex = -1;             // list controls
@@ -112,6 +113,7 @@ protected:
         bool enabled = true;
         int tabIndex = -1;
         std::string accessibleName = {};
+        bool border = false;
     };
     Control& AddControl(const Spec& spec);
     Control& Mutable(const std::string& name);

@@ -118,6 +118,7 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
         }
         case ControlKind::Label: {
             auto* label = new ClickableLabel(container_);
+            if (control.border) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             connect(label, &ClickableLabel::clicked, this, [this, name] { window_.Click(name); });
             return label;
         }
