@@ -30,7 +30,7 @@ void MatrixFileBrowser::ShowStartFolder() {
     ShowFolder(start, listing.contents.folders, listing.contents.matrixFiles);
 }
 
-void MatrixFileBrowser::EnterFolder(const std::string& folder) {
+void MatrixFileBrowser::EnterFolder(std::string folder) {
     const FolderListing listing = ListFolder(folder);
     if (!listing.ok) {
         ShowMessage(OpenFailedMessage(folder, listing.failure));
@@ -39,7 +39,7 @@ void MatrixFileBrowser::EnterFolder(const std::string& folder) {
     ShowFolder(folder, listing.contents.folders, listing.contents.matrixFiles);
 }
 
-void MatrixFileBrowser::ShowFolder(const std::string& folder, const std::vector<std::string>& subFolders,
+void MatrixFileBrowser::ShowFolder(std::string folder, const std::vector<std::string>& subFolders,
                                    const std::vector<std::string>& files) {
     folder_ = folder;
     std::vector<std::string> items{folder};

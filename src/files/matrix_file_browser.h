@@ -39,9 +39,10 @@ protected:
 
 private:
     // Lists folder and shows it; a folder that cannot be listed is reported
-    // and the lists stay as they were.
-    void EnterFolder(const std::string& folder);
-    void ShowFolder(const std::string& folder, const std::vector<std::string>& subFolders,
+    // and the lists stay as they were. Folders are taken by value: they often
+    // come from folderTargets_, which showing a folder replaces.
+    void EnterFolder(std::string folder);
+    void ShowFolder(std::string folder, const std::vector<std::string>& subFolders,
                     const std::vector<std::string>& files);
 
     std::string folder_ = "/";
