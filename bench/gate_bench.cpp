@@ -1,0 +1,65 @@
+// Cost of the arithmetic behind one decomposition step.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "circuit/gate_shape.h"
+#include "core/inversion.h"
+#include "core/zero_tests.h"
+#include "workbench/two_level_gate.h"
+
+namespace selvaris {
+namespace {
+
+// A desktop whose message boxes answer at once.
+class SilentPlatform : public Platform {
+public:
+    MessageAnswer MessageBox(const std::string&, int, const std::string&) override { return MessageAnswer::Ok; }
+    void ShowModal(Window&) override {}
+    int ScreenWidthTwips() const override { return 19200; }
+    int ScreenHeightTwips() const override { return 10800; }
+    void SetBusyPointer(bool) override {}
+};
+
+// A dense unitary with no zero element: the two-qubit Fourier transform.
+ComplexMatrix Fourier() {
+    ComplexMatrix m;
+    const double pi = std::acos(-1.0);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            m.re(r, c) = 0.5 * std::cos(pi / 2 * r * c);
+            m.im(r, c) = 0.5 * std::sin(pi / 2 * r * c);
+        }
+    return m;
+}
+
+void BM_StepArithmetic(benchmark::State& state) {
+    const ComplexMatrix target = Fourier();
+    for (auto _ : state) {
+        const ComplexMatrix gate = TwoLevelGateB(target, 0, 1, 0);
+        ComplexMatrix after = ComplexProduct(gate, target);
+        benchmark::DoNotOptimize(after);
+    }
+}
+BENCHMARK(BM_StepArithmetic);
+
+void BM_Inversion(benchmark::State& state) {
+    SilentPlatform platform;
+    SharedRegisters registers;
+    registers.InverseSource = Fourier();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(InvertMatrix(registers, platform));
+        benchmark::DoNotOptimize(registers.InverseResult);
+    }
+}
+BENCHMARK(BM_Inversion);
+
+void BM_Classification(benchmark::State& state) {
+    // A gate that passes most rules' early checks before matching rule 10.
+    const ComplexMatrix gate = TwoLevelGateA(Fourier(), 2, 3, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(ClassifyGateShape(gate, 0, kTolerance));
+}
+BENCHMARK(BM_Classification);
+
+}  // namespace
+}  // namespace selvaris
