@@ -106,22 +106,6 @@ TEST_F(OpenWindowFlow, OneClickLoadsTheFileAndClosesTheWindow) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show:Form9@0,0", "busy:on", "busy:off", "closed:Form9"}));
 }
 
-TEST_F(OpenWindowFlow, AFileInAnotherFolderOpensAfterChoosingTheFolder) {
-    fs::create_directory(temp.path() / "kept");
-    WriteBytes(temp / "kept/m.gyo", Encoded(Sample()));
-    bool leftOpen = true;
-    platform.OnShow("Form9", [&](Window& w) {
-        EXPECT_TRUE(w.Get("File1").items.empty());
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "kept"));
-        w.ListClick("File1", ItemIndex(w, "File1", "m.gyo"));
-        leftOpen = !w.IsClosed();
-    });
-    Form9 window(registers, platform);
-    platform.ShowModal(window);
-    EXPECT_FALSE(leftOpen);
-    EXPECT_TRUE(registers.EntryMatrix.BitwiseEquals(Sample()));
-}
-
 // A file that is no matrix is reported with its path and the reason; nothing is
 // taken from it and the window stays open for another choice.
 TEST_F(OpenWindowFlow, ABadFileSaysWhyAndChangesNothing) {

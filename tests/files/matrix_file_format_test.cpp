@@ -22,30 +22,6 @@ TEST(MatrixFileFormat, IdentityHoldsOneAtTheFourDiagonalRealPartsOnly) {
             EXPECT_EQ(bytes[offset + i], diagonal.count(offset) ? kOneLittleEndian[i] : 0) << "byte " << offset + i;
 }
 
-// Each component lands at 8 * (16 part + 4 row + column): rows before columns,
-// unlike the in-memory order.
-TEST(MatrixFileFormat, EachComponentLandsAtItsOffset) {
-    struct Case {
-        int part, row, column;
-        std::size_t offset;
-    };
-    const Case cases[] = {
-        {0, 0, 0, 0},   {0, 0, 1, 8},    {0, 0, 3, 24},   {0, 1, 0, 32},  {0, 3, 3, 120},
-        {1, 0, 0, 128}, {1, 1, 0, 160},  {1, 0, 3, 152},  {1, 3, 0, 224}, {1, 3, 3, 248},
-    };
-    for (const Case& c : cases) {
-        ComplexMatrix m;
-        m.v[c.row][c.column][c.part] = 1.0;
-        const MatrixFileBytes bytes = EncodeMatrixFile(m);
-        for (std::size_t i = 0; i < kMatrixFileBytes; ++i) {
-            const bool inside = i >= c.offset && i < c.offset + 8;
-            EXPECT_EQ(bytes[i], inside ? kOneLittleEndian[i - c.offset] : 0)
-                << "part " << c.part << " (" << c.row << "," << c.column << ") byte " << i;
-        }
-        EXPECT_TRUE(DecodeMatrixFile(bytes).BitwiseEquals(m));
-    }
-}
-
 TEST(MatrixFileFormat, TwoPlusThreeIAtRowOneColumnZero) {
     ComplexMatrix m;
     m.re(1, 0) = 2.0;
