@@ -202,9 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1", "1"}},
         FloorCase{"U22", Make({{0, 0, 1, 0}, {1, 1, 1, 0}, {2, 2, 0, 0.05}, {3, 2, 0.05, 0}, {2, 3, 1, 0}}),
                   {"2"}},
-        // 0.1 has a squared modulus just above the floor in binary: not reported.
-        FloorCase{"AtTheFloor", Make({{0, 0, 1, 0}, {1, 1, 1, 0}, {2, 2, 0.1, 0}, {3, 2, 0.1, 0}, {2, 3, 1, 0}}),
-                  {}}),
+        // 0.06 + 0.08i squares to exactly 0.01 in binary: at the floor is not below it.
+        FloorCase{"AtTheFloor",
+                  Make({{0, 0, 1, 0}, {1, 1, 1, 0}, {2, 2, 0.06, 0.08}, {3, 2, 0.08, 0.06}, {2, 3, 1, 0}}), {}}),
     [](const auto& info) { return info.param.name; });
 
 struct SingularCase {
