@@ -148,10 +148,17 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
         case ControlKind::FolderList:
         case ControlKind::FileList: {
             auto* list = new QListWidget(container_);
-            connect(list, &QListWidget::itemClicked, this,
-                    [this, name, list](QListWidgetItem* item) { window_.ListClick(name, list->row(item)); });
-            connect(list, &QListWidget::itemDoubleClicked, this,
-                    [this, name, list](QListWidgetItem* item) { window_.ListDoubleClick(name, list->row(item)); });
+            // The model refills the list in answer to a click; let the list's
+            // own click handling finish before its items are replaced.
+            connect(list, &QListWidget::itemClicked, this, [this, name, list](QListWidgetItem* item) {
+                const int row = list->row(item);
+                QMetaObject::invokeMethod(this, [this, name, row] { window_.ListClick(name, row); }, Qt::QueuedConnection);
+            });
+            connect(list, &QListWidget::itemDoubleClicked, this, [this, name, list](QListWidgetItem* item) {
+                const int row = list->row(item);
+                QMetaObject::invokeMethod(this, [this, name, row] { window_.ListDoubleClick(name, row); },
+                                          Qt::QueuedConnection);
+            });
             return list;
         }
     }
