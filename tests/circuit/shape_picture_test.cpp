@@ -91,15 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, DrawTypedShapeTest,
                                            TypedCase{"7", 7}, TypedCase{"-1", -1}, TypedCase{"x", std::nullopt},
                                            TypedCase{"", std::nullopt}, TypedCase{"40000", std::nullopt}));
 
-TEST(DrawTypedShape, CodesWithoutPictureOnlyClear) {
-    PictureWindow form;
-    FakePlatform platform;
-    form.Draw("Picture1", kEarlierPicture);
-    form.SetText("Textd1", "7");
-    DrawTypedShape(form, platform);
-    EXPECT_TRUE(form.Get("Picture1").drawing.empty());
-}
-
 struct FactorCase {
     std::string name;
     ComplexMatrix matrix;

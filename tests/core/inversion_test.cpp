@@ -253,14 +253,5 @@ INSTANTIATE_TEST_SUITE_P(
         SingularCase{"Overflow", Make({{0, 0, 1e300, 0}, {1, 1, 1, 0}, {2, 2, 1, 0}, {3, 3, 1, 0}}), 0}),
     [](const auto& info) { return info.param.name; });
 
-TEST(FactorizeLU, AppendsAfterExistingRecords) {
-    SharedRegisters registers;
-    FakePlatform platform;
-    registers.EliminationMatrix = Permutation({1, 0, 2, 3});
-    registers.PivotIndex = Records{{{2, -1, -1, -1}, {3, -1, -1, -1}}};
-    ASSERT_TRUE(FactorizeLU(registers, platform));
-    EXPECT_EQ(registers.PivotIndex, (Records{{{2, 0, -1, -1}, {3, 1, -1, -1}}}));
-}
-
 }  // namespace
 }  // namespace selvaris
