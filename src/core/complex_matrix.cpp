@@ -1,5 +1,6 @@
 #include "core/complex_matrix.h"
 
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -23,6 +24,14 @@ bool ComplexMatrix::IsAllZero() const {
         for (const auto& element : row)
             for (double part : element)
                 if (part != 0.0) return false;
+    return true;
+}
+
+bool ComplexMatrix::IsFinite() const {
+    for (const auto& row : v)
+        for (const auto& element : row)
+            for (double part : element)
+                if (!std::isfinite(part)) return false;
     return true;
 }
 

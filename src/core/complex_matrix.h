@@ -22,6 +22,8 @@ struct ComplexMatrix {
 
     // True when every component is exactly zero (negative zero included).
     bool IsAllZero() const;
+    // True when no component is NaN or infinite.
+    bool IsFinite() const;
     // Compares all 32 components bit for bit (so NaN == NaN and -0 != +0).
     bool BitwiseEquals(const ComplexMatrix& other) const;
 };

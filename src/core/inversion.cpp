@@ -44,14 +44,6 @@ void SwapColumns(ComplexMatrix& m, int a, int b) {
         for (int k = 0; k < 2; ++k) std::swap(m.v[r][a][k], m.v[r][b][k]);
 }
 
-bool AllFinite(const ComplexMatrix& m) {
-    for (const auto& row : m.v)
-        for (const auto& element : row)
-            for (double part : element)
-                if (!std::isfinite(part)) return false;
-    return true;
-}
-
 struct Factors {
     ComplexMatrix lower = ComplexMatrix::Identity();
     ComplexMatrix upper;
@@ -207,7 +199,7 @@ bool InvertMatrix(SharedRegisters& registers, Platform& platform) {
     registers.EliminationMatrix = registers.InverseSource;
     for (auto& field : registers.PivotIndex) field.fill(-1);
 
-    if (!AllFinite(registers.InverseSource)) return Fail(registers, platform);
+    if (!registers.InverseSource.IsFinite()) return Fail(registers, platform);
     if (!FactorizeLU(registers, platform)) return Fail(registers, platform);
 
     ComplexMatrix upperInverse;
@@ -220,7 +212,7 @@ bool InvertMatrix(SharedRegisters& registers, Platform& platform) {
         const int to = registers.PivotIndex[1][static_cast<std::size_t>(w)];
         if (from != -1 && from >= 0 && from < 4 && to >= 0 && to < 4) SwapColumns(result, from, to);
     }
-    if (!AllFinite(result)) return Fail(registers, platform);
+    if (!result.IsFinite()) return Fail(registers, platform);
 
     registers.InverseResult = result;
     return true;

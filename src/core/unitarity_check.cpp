@@ -40,14 +40,6 @@ bool LooksLikeMultipleOfIdentity(const ComplexMatrix& w, double tol) {
     return true;
 }
 
-bool AllFinite(const ComplexMatrix& m) {
-    for (const auto& row : m.v)
-        for (const auto& element : row)
-            for (double part : element)
-                if (!std::isfinite(part)) return false;
-    return true;
-}
-
 }  // namespace
 
 bool IsMultipleOfUnitary(const ComplexMatrix& p1, const ComplexMatrix& p2, double tol) {
@@ -59,7 +51,7 @@ bool CheckUnitarity(SharedRegisters& registers, Platform& platform, double toler
     const ComplexMatrix adjoint = Adjoint(a);
     const ComplexMatrix p1 = ComplexProduct(a, adjoint);
     const ComplexMatrix p2 = ComplexProduct(adjoint, a);
-    if (AllFinite(a) && IsMultipleOfUnitary(p1, p2, tolerance)) return false;
+    if (a.IsFinite() && IsMultipleOfUnitary(p1, p2, tolerance)) return false;
 
     platform.MessageBox("この行列はユニタリーではありません", kStyleExclamationOk, "メッセージ");
     registers.AdjointMatrix = adjoint;

@@ -37,12 +37,5 @@ ComplexMatrix DecodeMatrixFile(const MatrixFileBytes& bytes) {
     return matrix;
 }
 
-bool HasOnlyFiniteValues(const ComplexMatrix& matrix) {
-    for (const auto& row : matrix.v)
-        for (const auto& element : row)
-            for (double part : element)
-                if (!std::isfinite(part)) return false;
-    return true;
-}
 
 }  // namespace selvaris

@@ -26,7 +26,4 @@ constexpr std::size_t MatrixFileOffset(int part, int row, int column) {
 MatrixFileBytes EncodeMatrixFile(const ComplexMatrix& matrix);
 ComplexMatrix DecodeMatrixFile(const MatrixFileBytes& bytes);
 
-// False when any of the 32 parts is NaN or infinite.
-bool HasOnlyFiniteValues(const ComplexMatrix& matrix);
-
 }  // namespace selvaris

@@ -120,7 +120,7 @@ MatrixFileRead ReadMatrixFile(const std::string& path) {
         return result;
     }
     const ComplexMatrix matrix = DecodeMatrixFile(bytes);
-    if (!HasOnlyFiniteValues(matrix)) {
+    if (!matrix.IsFinite()) {
         result.failure = "数でない値（NaN）か無限大が含まれています";
         return result;
     }

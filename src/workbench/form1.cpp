@@ -1,5 +1,6 @@
 #include "workbench/form1.h"
 
+#include "circuit/shape_picture.h"
 #include "core/colour.h"
 #include "core/zero_tests.h"
 
@@ -30,7 +31,10 @@ void Form1::OnLoad() {
 }
 
 void Form1::OnClick(const std::string& name) {
-    if (name == "Command31") SetTarget();
+    if (name == "Command31")
+        SetTarget();
+    else if (name == "Command9")  // hidden picture test
+        DrawTypedShape(*this, platform_);
 }
 
 void Form1::ColourCells() {

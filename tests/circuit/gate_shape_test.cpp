@@ -6,26 +6,15 @@
 
 #include "circuit/gate_shape.h"
 #include "core/zero_tests.h"
+#include "support/matrix_builders.h"
 
 namespace selvaris {
 namespace {
 
-const double kS = 1.0 / std::sqrt(2.0);
+const double kS = testing::kInvSqrt2;
+using testing::Entry;
+using testing::Make;
 const double kT = kTolerance;
-
-struct Entry {
-    int row, column;
-    double re, im;
-};
-
-ComplexMatrix Make(std::initializer_list<Entry> entries) {
-    ComplexMatrix m;
-    for (const Entry& e : entries) {
-        m.re(e.row, e.column) = e.re;
-        m.im(e.row, e.column) = e.im;
-    }
-    return m;
-}
 
 ComplexMatrix Diagonal(double d0, double d1, double d2, double d3) {
     return Make({{0, 0, d0, 0}, {1, 1, d1, 0}, {2, 2, d2, 0}, {3, 3, d3, 0}});

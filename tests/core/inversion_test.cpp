@@ -9,56 +9,21 @@
 
 #include "core/inversion.h"
 #include "support/fake_platform.h"
+#include "support/matrix_builders.h"
 
 namespace selvaris {
 namespace {
 
 using testing::FakePlatform;
 
-const double kS = 1.0 / std::sqrt(2.0);
-
-struct Entry {
-    int row, column;
-    double re, im;
-};
-
-ComplexMatrix Make(std::initializer_list<Entry> entries) {
-    ComplexMatrix m;
-    for (const Entry& e : entries) {
-        m.re(e.row, e.column) = e.re;
-        m.im(e.row, e.column) = e.im;
-    }
-    return m;
-}
+const double kS = testing::kInvSqrt2;
+using testing::Entry;
+using testing::Make;
+using testing::RandomUnitary;
 
 ComplexMatrix Permutation(std::array<int, 4> rowOfColumn) {
     ComplexMatrix m;
     for (int c = 0; c < 4; ++c) m.re(rowOfColumn[static_cast<std::size_t>(c)], c) = 1.0;
-    return m;
-}
-
-// Random unitary: Gram-Schmidt over random complex columns.
-ComplexMatrix RandomUnitary(std::mt19937_64& rng) {
-    std::normal_distribution<double> gauss;
-    std::complex<double> col[4][4];
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) col[c][r] = {gauss(rng), gauss(rng)};
-        for (int k = 0; k < c; ++k) {
-            std::complex<double> dot;
-            for (int r = 0; r < 4; ++r) dot += std::conj(col[k][r]) * col[c][r];
-            for (int r = 0; r < 4; ++r) col[c][r] -= dot * col[k][r];
-        }
-        double norm = 0.0;
-        for (int r = 0; r < 4; ++r) norm += std::norm(col[c][r]);
-        norm = std::sqrt(norm);
-        for (int r = 0; r < 4; ++r) col[c][r] /= norm;
-    }
-    ComplexMatrix m;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            m.re(r, c) = col[c][r].real();
-            m.im(r, c) = col[c][r].imag();
-        }
     return m;
 }
 

@@ -70,7 +70,7 @@ TEST(MatrixFileFormat, FiniteCheckRefusesNaNAndInfinityAnywhere) {
         for (int part = 0; part < 2; ++part) {
             ComplexMatrix m = ComplexMatrix::Identity();
             m.v[3][2][part] = c.value;
-            EXPECT_EQ(HasOnlyFiniteValues(m), c.finite) << c.value << " in part " << part;
+            EXPECT_EQ(m.IsFinite(), c.finite) << c.value << " in part " << part;
         }
     }
 }

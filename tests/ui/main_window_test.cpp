@@ -43,7 +43,9 @@ TEST(MainWindowWidgets, EveryControlHasItsWidgetWithGeometryCaptionVisibilityAnd
                                        TwipsToPixels(c.height)));
         EXPECT_EQ(w->isVisibleTo(b.widget.get()), c.visible);
         EXPECT_EQ(w->isEnabled(), c.enabled);
-        if (auto* button = qobject_cast<QPushButton*>(w)) EXPECT_EQ(button->text().toStdString(), c.text);
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            EXPECT_EQ(button->text().toStdString(), c.text);
+        }
         if (auto* label = qobject_cast<QLabel*>(w)) {
             EXPECT_EQ(label->text().toStdString(), c.text);
             EXPECT_FALSE(label->autoFillBackground());  // no cell or grid colour yet

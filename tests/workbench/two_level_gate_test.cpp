@@ -10,6 +10,7 @@
 #include "core/inversion.h"
 #include "core/matrix_text.h"
 #include "support/fake_platform.h"
+#include "support/matrix_builders.h"
 #include "workbench/two_level_gate.h"
 
 namespace selvaris {
@@ -17,7 +18,10 @@ namespace {
 
 using testing::FakePlatform;
 
-const double kS = 1.0 / std::sqrt(2.0);
+const double kS = testing::kInvSqrt2;
+using testing::Entry;
+using testing::Make;
+using testing::RandomUnitary;
 const char* const kNames[] = {"0_1_b", "0_2_b", "1_3_a", "1_3_b", "2_3_a", "2_3_b"};
 
 // The one control the builders write.
@@ -28,46 +32,10 @@ public:
     }
 };
 
-struct Entry {
-    int row, column;
-    double re, im;
-};
-
-ComplexMatrix Make(std::initializer_list<Entry> entries, ComplexMatrix m = ComplexMatrix()) {
-    for (const Entry& e : entries) {
-        m.re(e.row, e.column) = e.re;
-        m.im(e.row, e.column) = e.im;
-    }
-    return m;
-}
-
 ComplexMatrix HadamardSquared() {
     ComplexMatrix m;
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) m.re(r, c) = (std::popcount(static_cast<unsigned>(r & c)) % 2 ? -0.5 : 0.5);
-    return m;
-}
-
-ComplexMatrix RandomUnitary(std::mt19937_64& rng) {
-    std::normal_distribution<double> gauss;
-    std::complex<double> col[4][4];
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) col[c][r] = {gauss(rng), gauss(rng)};
-        for (int k = 0; k < c; ++k) {
-            std::complex<double> dot;
-            for (int r = 0; r < 4; ++r) dot += std::conj(col[k][r]) * col[c][r];
-            for (int r = 0; r < 4; ++r) col[c][r] -= dot * col[k][r];
-        }
-        double norm = 0.0;
-        for (int r = 0; r < 4; ++r) norm += std::norm(col[c][r]);
-        for (int r = 0; r < 4; ++r) col[c][r] /= std::sqrt(norm);
-    }
-    ComplexMatrix m;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            m.re(r, c) = col[c][r].real();
-            m.im(r, c) = col[c][r].imag();
-        }
     return m;
 }
 
