@@ -39,21 +39,21 @@ void Window::Notify(const Control& control) {
     if (observer_) observer_->ControlChanged(control);
 }
 
-Control& Window::AddControl(const Spec& spec) {
-    if (Has(spec.name)) throw std::logic_error(formName_ + " declares " + spec.name + " twice");
+Control& Window::AddControl(const ControlLayout& layout) {
+    if (Has(layout.name)) throw std::logic_error(formName_ + " declares " + layout.name + " twice");
     Control c;
-    c.name = spec.name;
-    c.kind = spec.kind;
-    c.text = spec.text;
-    c.left = spec.left;
-    c.top = spec.top;
-    c.width = spec.width;
-    c.height = spec.height;
-    c.visible = spec.visible;
-    c.enabled = spec.enabled;
-    c.tabIndex = spec.tabIndex;
-    c.accessibleName = spec.accessibleName;
-    c.border = spec.border;
+    c.name = layout.name;
+    c.kind = layout.kind;
+    c.text = layout.text;
+    c.left = layout.left;
+    c.top = layout.top;
+    c.width = layout.width;
+    c.height = layout.height;
+    c.visible = layout.visible;
+    c.enabled = layout.enabled;
+    c.tabIndex = layout.tabIndex;
+    c.accessibleName = layout.accessibleName;
+    c.border = layout.border;
     index_[c.name] = controls_.size();
     controls_.push_back(std::move(c));
     return controls_.back();

@@ -104,7 +104,7 @@ public:
     void SetObserver(WindowObserver* observer) { observer_ = observer; }
 
 protected:
-    struct Spec {
+    struct ControlLayout {
         std::string name;
         ControlKind kind;
         std::string text;
@@ -115,7 +115,7 @@ protected:
         std::string accessibleName = {};
         bool border = false;
     };
-    Control& AddControl(const Spec& spec);
+    Control& AddControl(const ControlLayout& layout);
     Control& Mutable(const std::string& name);
     void Notify(const Control& control);
 
