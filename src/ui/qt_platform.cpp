@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/model_dialog.h"
 #include "ui/twips.h"
@@ -48,7 +49,12 @@ void QtPlatform::ShowModal(Window& window) {
     window.Load();
     if (window.IsClosed()) return;
     ModelDialog dialog(window, QApplication::activeWindow());
-    dialog.move(TwipsToPixels(window.Left()), TwipsToPixels(window.Top()));
+    // The window goes where its opener placed it, pulled back just enough to
+    // stay whole on a screen that is too small for that place.
+    const QSize screen = ScreenSize();
+    const int x = std::max(0, std::min(TwipsToPixels(window.Left()), screen.width() - dialog.width()));
+    const int y = std::max(0, std::min(TwipsToPixels(window.Top()), screen.height() - dialog.height()));
+    dialog.move(x, y);
     dialog.exec();
     if (!window.IsClosed()) window.Close();
 }
