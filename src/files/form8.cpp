@@ -12,6 +12,13 @@ Form8::Form8(SharedRegisters& registers, Platform& platform)
       registers_(registers) {
     AddControl({"Text1", ControlKind::TextBox, "data1", 120, 4200, 3015, 270, true, true, 3, "ファイル名"});
     AddControl({"Command1", ControlKind::Button, "保存", 3240, 3960, 975, 615, true, true, 4});
+    // Byte and double round-trip probes from early development: laid out but kept
+    // hidden, and nothing ever shows them, so they need no handlers.
+    AddControl({"Command2", ControlKind::Button, "put", 3360, 1800, 855, 375, false, true});
+    AddControl({"Command3", ControlKind::Button, "get", 3360, 2280, 855, 375, false, true});
+    AddControl({"Command4", ControlKind::Button, "double put", 3360, 840, 855, 375, false, true});
+    AddControl({"Command5", ControlKind::Button, "double get", 3360, 1320, 855, 375, false, true});
+    AddControl({"Text2", ControlKind::TextBox, "Text2", 3360, 2760, 855, 270, false, true});
 }
 
 void Form8::OnLoad() { ShowStartFolder(); }

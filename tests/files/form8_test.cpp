@@ -65,13 +65,19 @@ TEST(Form8Layout, ControlsAndPlaces) {
         ControlKind kind;
         const char* text;
         int left, top, width, height;
+        bool visible;
     };
     const Expected controls[] = {
-        {"Drive1", ControlKind::DriveList, "", 120, 120, 3015, 300},
-        {"Dir1", ControlKind::FolderList, "", 120, 480, 3015, 1980},
-        {"File1", ControlKind::FileList, "", 120, 2520, 3015, 1530},
-        {"Text1", ControlKind::TextBox, "data1", 120, 4200, 3015, 270},
-        {"Command1", ControlKind::Button, "保存", 3240, 3960, 975, 615},
+        {"Drive1", ControlKind::DriveList, "", 120, 120, 3015, 300, true},
+        {"Dir1", ControlKind::FolderList, "", 120, 480, 3015, 1980, true},
+        {"File1", ControlKind::FileList, "", 120, 2520, 3015, 1530, true},
+        {"Text1", ControlKind::TextBox, "data1", 120, 4200, 3015, 270, true},
+        {"Command1", ControlKind::Button, "保存", 3240, 3960, 975, 615, true},
+        {"Command2", ControlKind::Button, "put", 3360, 1800, 855, 375, false},
+        {"Command3", ControlKind::Button, "get", 3360, 2280, 855, 375, false},
+        {"Command4", ControlKind::Button, "double put", 3360, 840, 855, 375, false},
+        {"Command5", ControlKind::Button, "double get", 3360, 1320, 855, 375, false},
+        {"Text2", ControlKind::TextBox, "Text2", 3360, 2760, 855, 270, false},
     };
     ASSERT_EQ(window.Controls().size(), std::size(controls));
     for (const Expected& e : controls) {
@@ -82,7 +88,8 @@ TEST(Form8Layout, ControlsAndPlaces) {
         EXPECT_EQ(c.top, e.top) << e.name;
         EXPECT_EQ(c.width, e.width) << e.name;
         EXPECT_EQ(c.height, e.height) << e.name;
-        EXPECT_TRUE(c.visible && c.enabled) << e.name;
+        EXPECT_EQ(c.visible, e.visible) << e.name;
+        EXPECT_TRUE(c.enabled) << e.name;
     }
 }
 
