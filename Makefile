@@ -38,8 +38,17 @@ run: build
 	fi
 	./$(BUILD)/selvaris
 
+# As root, folder and file permissions stop nothing, so the file tests that need
+# them run once more as an unprivileged user when the build can be reached as one.
+NOBODY := setpriv --reuid=65534 --regid=65534 --clear-groups
+
 test-normal: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if [ "$$(id -u)" -eq 0 ] && command -v setpriv >/dev/null 2>&1 && \
+	    $(NOBODY) test -x $(BUILD)/tests/tests_files 2>/dev/null; then \
+	  echo "File tests as an unprivileged user:"; \
+	  $(NOBODY) env HOME=/tmp $(BUILD)/tests/tests_files --gtest_brief=1; \
+	fi
 
 test-asan: deps $(BUILD_ASAN)/build.ninja
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
