@@ -64,9 +64,13 @@ void Form7::OnLoad() {
     else
         ShowEntryMatrix();
 
+    // Only a cell the user can type into is marked: a mark in one of the locked
+    // cells of the final gate could never be corrected, and "実行" would refuse it
+    // and store the neighbouring cell's value in its place.
     const int row = registers_.EntryErrorRow;
     const int column = registers_.EntryErrorColumn;
-    if (previousClosingRefused && row >= 0 && row < kCells && column >= 0 && column < kCells)
+    if (previousClosingRefused && row >= 0 && row < kCells && column >= 0 && column < kCells &&
+        Get(CellName(row, column)).enabled)
         SetText(CellName(row, column), kErrorMark);
 }
 

@@ -262,6 +262,31 @@ TEST_F(EntryFlow, FinalGateRefusedT33TakesT23sValueAndIsMarked) {
     EXPECT_EQ(Look()[3][3], "Error");
 }
 
+// A cell refused in target mode lies in a cell that the final gate locks: it
+// keeps the final gate's value, so "実行" stores that matrix as it was.
+TEST_F(EntryFlow, RefusalInALockedCellIsNotMarkedForTheFinalGate) {
+    Open([](Window& w) {
+        w.TypeText("T01", "x");
+        w.Click("Command9");
+    });
+    ASSERT_TRUE(registers.EntryError);
+    platform.messages.clear();
+
+    registers.FinalGateMode = true;
+    registers.FinalGateMatrix = ComplexMatrix::InitialFinalGate();
+    Cells shown;
+    Open([&](Window& w) {
+        shown = CellTexts(w);
+        w.Click("Command7");
+    });
+    Cells expected = kIdentityTexts;
+    expected[3][3] = "-i";
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(registers.EntryError);
+    EXPECT_TRUE(registers.FinalGateMatrix.BitwiseEquals(ComplexMatrix::InitialFinalGate()));
+}
+
 TEST_F(EntryFlow, BuiltInMatrices) {
     struct Preset {
         const char* button;
