@@ -17,21 +17,17 @@ using testing::FolderEntries;
 using testing::ItemIndex;
 using testing::ReadBytes;
 using testing::TempFolder;
+using testing::Encoded;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 const std::string kOverwriteTail = " ファイルは既に存在します。上書きしますか？";
 
-std::vector<std::uint8_t> Encoded(const ComplexMatrix& m) {
-    const MatrixFileBytes bytes = EncodeMatrixFile(m);
-    return {bytes.begin(), bytes.end()};
-}
-
 // The save window opened modally in a temporary current folder; the user's
 // actions are the script.
-class SaveWindowFlow : public ::testing::Test {
+class SaveWindowFlow : public testing::FileWindowFlow {
 protected:
-    SaveWindowFlow() : guard_(temp.path()) { registers.EntryMatrix = ComplexMatrix::Identity(); }
+    SaveWindowFlow() { registers.EntryMatrix = ComplexMatrix::Identity(); }
 
     // Runs the window with script and returns whether it was still open when the script ended.
     bool Run(FakePlatform::Script script) {
@@ -44,13 +40,6 @@ protected:
         platform.ShowModal(window);
         return leftOpen;
     }
-
-    TempFolder temp;
-    SharedRegisters registers;
-    FakePlatform platform;
-
-private:
-    CurrentFolderGuard guard_;
 };
 
 TEST(Form8Layout, ControlsAndPlaces) {

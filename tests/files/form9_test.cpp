@@ -17,6 +17,7 @@ using testing::CurrentFolderGuard;
 using testing::FakePlatform;
 using testing::ItemIndex;
 using testing::TempFolder;
+using testing::Encoded;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
@@ -30,16 +31,11 @@ ComplexMatrix Sample() {
     return m;
 }
 
-std::vector<std::uint8_t> Encoded(const ComplexMatrix& m) {
-    const MatrixFileBytes bytes = EncodeMatrixFile(m);
-    return {bytes.begin(), bytes.end()};
-}
-
 // The open window shown modally in a temporary current folder. EntryMatrix
 // starts with a value no file holds, so a change is always visible.
-class OpenWindowFlow : public ::testing::Test {
+class OpenWindowFlow : public testing::FileWindowFlow {
 protected:
-    OpenWindowFlow() : guard_(temp.path()) {
+    OpenWindowFlow() {
         registers.EntryMatrix = ComplexMatrix::InitialFinalGate();
         registers.MatrixFileLoaded = true;  // the window must clear it when it loads
     }
@@ -58,13 +54,6 @@ protected:
         platform.ShowModal(window);
         return leftOpen;
     }
-
-    TempFolder temp;
-    SharedRegisters registers;
-    FakePlatform platform;
-
-private:
-    CurrentFolderGuard guard_;
 };
 
 TEST(Form9Layout, ControlsAndPlaces) {

@@ -12,7 +12,10 @@
 #include <system_error>
 #include <vector>
 
+#include "core/shared_registers.h"
 #include "core/window.h"
+#include "files/matrix_file_format.h"
+#include "support/fake_platform.h"
 
 namespace selvaris::testing {
 
@@ -101,5 +104,24 @@ inline int ItemIndex(const Window& window, const std::string& list, const std::s
     const auto it = std::find(items.begin(), items.end(), item);
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
+
+// The 256 bytes a matrix file of m holds.
+inline std::vector<std::uint8_t> Encoded(const ComplexMatrix& m) {
+    const MatrixFileBytes bytes = EncodeMatrixFile(m);
+    return {bytes.begin(), bytes.end()};
+}
+
+// A file window's flow, run with a fresh temporary folder as the current folder.
+class FileWindowFlow : public ::testing::Test {
+protected:
+    FileWindowFlow() : guard_(temp.path()) {}
+
+    TempFolder temp;
+    SharedRegisters registers;
+    FakePlatform platform;
+
+private:
+    CurrentFolderGuard guard_;
+};
 
 }  // namespace selvaris::testing
