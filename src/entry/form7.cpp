@@ -139,7 +139,13 @@ void Form7::StoreCells(ComplexMatrix& destination) {
 
 void Form7::StoreCellsToEntry() { StoreCells(registers_.EntryMatrix); }
 
-void Form7::StoreCellsToFinal() { StoreCells(registers_.FinalGateMatrix); }
+// A refused cell would put the value of the cell parsed before it into the
+// gate, a value the user never typed: the gate is kept as it was instead.
+void Form7::StoreCellsToFinal() {
+    ComplexMatrix entered = registers_.FinalGateMatrix;
+    StoreCells(entered);
+    if (!registers_.EntryError) registers_.FinalGateMatrix = entered;
+}
 
 void Form7::ResetCellsToIdentity() {
     for (int r = 0; r < kCells; ++r)

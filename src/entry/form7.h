@@ -23,7 +23,8 @@ public:
     void ShowEntryMatrix();
     void ShowFinalGateMatrix();
     // Parse every cell, down each column, into EntryMatrix / FinalGateMatrix.
-    // A refused cell shows its message and is stored with the previous cell's value.
+    // A refused cell shows its message and is stored with the previous cell's value;
+    // a final gate with a refused cell keeps its previous value whole.
     void StoreCellsToEntry();
     void StoreCellsToFinal();
     // "1" on the diagonal, "0" elsewhere; the texts only.

@@ -2,13 +2,18 @@
 
 #include "circuit/shape_picture.h"
 #include "core/colour.h"
+#include "core/inversion.h"
 #include "core/zero_tests.h"
+#include "workbench/form1_controls.h"
 
 namespace selvaris {
+
+using namespace form1;
 
 Form1::Form1(SharedRegisters& registers, Platform& platform)
     : Window("Form1", "Selvaris 1.0", 12480, 6480), registers_(registers), platform_(platform) {
     DeclareControls();
+    DeclareClickHandlers();
 }
 
 std::string Form1::CellLabel(int row, int column) {
@@ -19,22 +24,48 @@ std::string Form1::GridLabel(bool rightGrid, int row, int column) {
     return std::string(rightGrid ? "g2_" : "g1_") + std::to_string(row) + std::to_string(column);
 }
 
+void Form1::DeclareClickHandlers() {
+    clickHandlers_ = {
+        {kSetTargetButton, [this] { SetTarget(); }},
+        {kFinalGateButton, [this] { FinalGate(); }},
+        {kSingleGateButton, [this] { MakeSingleGate(); }},
+        {kUndoSingleGateButton, [this] { UndoSingleGate(); }},
+        {kChooseLeftButton, [this] { ChooseGate(GateSide::Left); }},
+        {kChooseRightButton, [this] { ChooseGate(GateSide::Right); }},
+        {kEarlierGateBackButton, [this] { PageEarlierGate(-1); }},
+        {kEarlierGateForwardButton, [this] { PageEarlierGate(+1); }},
+        {kFactorBackFiveButton, [this] { BrowseFactors(-5); }},
+        {kFactorBackButton, [this] { BrowseFactors(-1); }},
+        {kFactorForwardButton, [this] { BrowseFactors(+1); }},
+        {kFactorForwardFiveButton, [this] { BrowseFactors(+5); }},
+        {kPartialBackButton, [this] { PartialProductBack(); }},
+        {kPartialForwardButton, [this] { PartialProductForward(); }},
+        {kShapeTestButton,
+         [this] {
+             SetDrawSurface(kEarlierGatePicture);
+             DrawTypedShape(*this, platform_);
+         }},
+    };
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) clickHandlers_[CellLabel(r, c)] = [this] { ClickUnpickableCell(); };
+    for (const PickableCell& cell : kPickableCells) clickHandlers_[cell.label] = [this, cell] { PickCell(cell); };
+}
+
+void Form1::OnClick(const std::string& name) {
+    const auto handler = clickHandlers_.find(name);
+    if (handler != clickHandlers_.end()) handler->second();
+}
+
 void Form1::OnLoad() {
     state_.Tolerance = kTolerance;
     registers_.TargetIsSet = false;
     state_.StepCount = 0;
     registers_.FinalGateMode = false;
     registers_.FinalGateMatrix = ComplexMatrix::InitialFinalGate();
-    for (const char* name : {"Command14", "Command12", "Command10", "Command11", "Command1", "Command7", "Command38",
-                             "Command39", "Command6", "Command2", "Command3"})
-        SetEnabled(name, false);
-}
-
-void Form1::OnClick(const std::string& name) {
-    if (name == "Command31")
-        SetTarget();
-    else if (name == "Command9")  // hidden picture test
-        DrawTypedShape(*this, platform_);
+    for (const char* button : {kSingleGateButton, kUndoSingleGateButton, kChooseLeftButton, kChooseRightButton,
+                               kFinalGateButton, kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
+                               kFactorForwardFiveButton, kEarlierGateBackButton, kEarlierGateForwardButton})
+        SetEnabled(button, false);
 }
 
 void Form1::ColourCells() {
@@ -53,5 +84,25 @@ void Form1::GreyGateGrids() {
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 4; ++c) SetBackColour(GridLabel(right, r, c), kLightGrey);
 }
+
+void Form1::ClearPickedCell() {
+    for (const PickableCell& cell : kPickableCells)
+        if (Get(cell.label).backColour == kGreen) SetBackColour(cell.label, kRed);
+}
+
+void Form1::ResetGateGrids() {
+    for (bool right : {false, true})
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c) SetBackColour(GridLabel(right, r, c), r == c ? kDarkRed : kTeal);
+}
+
+void Form1::ShowStepCount() { SetText(kStepCountBox, std::to_string(state_.StepCount)); }
+
+const ComplexMatrix& Form1::RecordedGate(int index) const {
+    return state_.SingleGateHist.at(static_cast<std::size_t>(index)) != 0 ? state_.MergedGateHist.at(index)
+                                                                           : state_.GateHist.at(index);
+}
+
+void Form1::Invert() { InvertMatrix(registers_, platform_); }
 
 }  // namespace selvaris

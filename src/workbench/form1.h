@@ -1,13 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <unordered_map>
 
 #include "core/platform.h"
 #include "core/shared_registers.h"
 #include "core/window.h"
+#include "workbench/pickable_cells.h"
 #include "workbench/workbench_state.h"
 
 namespace selvaris {
+
+enum class GateSide { Left, Right };
 
 // The workbench, the main window "Selvaris 1.0".
 class Form1 : public Window {
@@ -19,11 +25,53 @@ public:
 
     // "ターゲット行列をセット": enter a matrix, check it and make it the target.
     void SetTarget();
+    // What follows the entry window's closing: EntryMatrix, if it was entered
+    // without a refused cell and is unitary, becomes the new target.
+    void AcceptEnteredTarget();
+
+    // Cell grid and gate choice.
+    void PickCell(const PickableCell& cell);
+    void ClickUnpickableCell();
+    void ChooseGate(GateSide side);
+
+    // "単一ゲートにする" and "元に戻す" on the latest step.
+    void MakeSingleGate();
+    void UndoSingleGate();
+
+    // "最終ゲート": enter the final gate; then what follows the entry window's
+    // closing: the final gate recorded as a step and the factor list built.
+    void FinalGate();
+    void AcceptFinalGate();
+
+    // The step pipeline.
+    void BeginStep();
+    void RecordStep(std::int16_t& code);
+    void ApplyNamedGate(std::int16_t column);
+    void ApplyFinalGate();
+    void ShowPreviousTarget();
+    void FinishStep();
+    void BuildMergedGate();
+    void StepBack();
+
+    // Browsing: the pager of earlier gates, the factor list, the partial products.
+    void PageEarlierGate(int delta);
+    void ShowEarlierGate();
+    void BrowseFactors(int delta);
+    void ShowBrowseStep();
+    void ShowFactor();
+    void BuildFactors();
+    void PartialProductBack();
+    void PartialProductForward();
+    void ShowPartial();
 
     // Cell label colours from CurrentTarget: red where nonzero, blue where zero.
     void ColourCells();
     // All 32 gate-grid labels light grey.
     void GreyGateGrids();
+    // Green cells back to red, the only cells that can be green.
+    void ClearPickedCell();
+    // Both grids as for a gate on no pair yet: teal off the diagonal, dark red on it.
+    void ResetGateGrids();
 
     static std::string CellLabel(int row, int column);
     static std::string GridLabel(bool rightGrid, int row, int column);
@@ -34,10 +82,19 @@ protected:
 
 private:
     void DeclareControls();
+    void DeclareClickHandlers();
+    void ShowStepCount();
+    // The gate a recorded step multiplied into the target: its merged form when
+    // the step was turned into a single gate, else its two-level gate.
+    const ComplexMatrix& RecordedGate(int index) const;
+    // Inverts InverseSource into InverseResult, with the inversion's own messages.
+    void Invert();
+    void SetDrawSurface(const char* picture) { drawSurface_ = picture; }
 
     SharedRegisters& registers_;
     Platform& platform_;
     WorkbenchState state_;
+    std::unordered_map<std::string, std::function<void()>> clickHandlers_;
     // The picture box the circuit drawing goes to next.
     std::string drawSurface_ = "Picture2";
 };

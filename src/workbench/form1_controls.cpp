@@ -22,9 +22,9 @@ void Form1::DeclareControls() {
     AddControl({"Text2", kMatrixText, "", 120, 1680, 5895, 855, true, true, -1, "現時点のターゲット行列"});
     AddControl({"Label9", kLabel, "ゲートの逆行列", 120, 2760, 3000, 195});
     AddControl({"Text11", kMatrixText, "", 120, 3000, 5895, 855, true, true, -1, "ゲートの逆行列"});
-    AddControl({"Label1", kLabel, "今までのゲートの逆行列", 120, 4080, 1935, 195});
+    AddControl({"Label1", kLabel, "今までのゲートの逆行列", 120, 4080, 1890, 180});
     AddControl({"Text02", kMatrixText, "", 120, 4440, 5895, 855, true, true, -1, "今までのゲートの逆行列"});
-    AddControl({"Label3", kLabel, "ゲート", 6480, 3360, 1215, 195});
+    AddControl({"Label3", kLabel, "ゲート", 6480, 3360, 480, 180});
     AddControl({"Text14", kMatrixText, "", 6600, 3840, 5655, 855, true, true, -1, "ゲート"});
 
     // Cell grid of the target and the two gate-pattern grids.
@@ -77,7 +77,7 @@ void Form1::DeclareControls() {
     AddControl({"Label11", kLabel, "「積」ボタンで作成（qiskitのデバッグに対応）", 120, 6360, 3300, 180, kHidden});
 
     // Browsing captions and the two circuit pictures.
-    AddControl({"Label4", kLabel, "", 2760, 4080, 1215, 255});
+    AddControl({"Label4", kLabel, "", 2760, 4080, 495, 255});
     AddControl({"Label6", kLabel, "", 10440, 3480, 1215, 255});
     AddControl({"Label7", kLabel, "", 8160, 3480, 615, 255});
     AddControl({"Picture1", kPicture, "", 120, 5400, 1455, 855, true, true, -1, "今までのゲートの逆行列（回路図）"})

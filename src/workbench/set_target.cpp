@@ -2,8 +2,11 @@
 #include "core/unitarity_check.h"
 #include "entry/form7.h"
 #include "workbench/form1.h"
+#include "workbench/form1_controls.h"
 
 namespace selvaris {
+
+using namespace form1;
 
 void Form1::SetTarget() {
     const bool savedFinalGateMode = registers_.FinalGateMode;
@@ -17,42 +20,48 @@ void Form1::SetTarget() {
         entry.SetPosition(w / 2 - w / 4, h / 3);
         platform_.ShowModal(entry);
     }
-
-    if (!registers_.EntryError && !registers_.EntryCancelled) {
-        registers_.CheckMatrix = registers_.EntryMatrix;
-        state_.NotUnitaryFlag = CheckUnitarity(registers_, platform_, state_.Tolerance);
-        if (!state_.NotUnitaryFlag) {
-            registers_.FinalGateMode = false;
-            state_.StepCount = 0;
-            registers_.TargetIsSet = true;
-            SetEnabled("Command1", true);
-            registers_.CurrentTarget = registers_.EntryMatrix;
-            state_.TargetHist.at(state_.StepCount) = registers_.CurrentTarget;
-            ShowInTextBox(registers_, registers_.CurrentTarget, *this, "Text2");
-            ColourCells();
-            GreyGateGrids();
-            for (const char* box : {"Text91", "Text11", "Text12", "Text02", "Text14", "Text13"}) SetText(box, "");
-            for (const char* label : {"Label4", "Label7", "Label6"}) SetText(label, "");
-            SetEnabled("Command2", false);
-            SetEnabled("Command3", false);
-            // A new target starts with no steps and no picked cell: the gate
-            // choice would apply a gate for a cell of the previous target, and
-            // single gate, undo and the step browser would read history slots
-            // of the previous decomposition. Their handlers re-enable them once
-            // a cell is picked or steps exist.
-            for (const char* button :
-                 {"Command10", "Command11", "Command14", "Command12", "Command7", "Command38", "Command39", "Command6"})
-                SetEnabled(button, false);
-            ClearPicture("Picture1");
-            ClearPicture("Picture2");
-            drawSurface_ = "Picture2";
-        }
-    }
+    AcceptEnteredTarget();
 
     if (registers_.EntryCancelled) {
         registers_.FinalGateMode = savedFinalGateMode;
         state_.StepCount = savedStepCount;
     }
+}
+
+void Form1::AcceptEnteredTarget() {
+    if (registers_.EntryError || registers_.EntryCancelled) return;
+    registers_.CheckMatrix = registers_.EntryMatrix;
+    state_.NotUnitaryFlag = CheckUnitarity(registers_, platform_, state_.Tolerance);
+    if (state_.NotUnitaryFlag) return;
+
+    registers_.FinalGateMode = false;
+    state_.StepCount = 0;
+    registers_.TargetIsSet = true;
+    // A new decomposition never inherits a single-gate conversion of the last one.
+    state_.SingleGateMode = false;
+    SetEnabled(kFinalGateButton, true);
+    registers_.CurrentTarget = registers_.EntryMatrix;
+    state_.TargetHist.at(state_.StepCount) = registers_.CurrentTarget;
+    ShowInTextBox(registers_, registers_.CurrentTarget, *this, kCurrentTargetBox);
+    ColourCells();
+    GreyGateGrids();
+    for (const char* box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
+                            kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel})
+        SetText(box, "");
+    SetEnabled(kEarlierGateBackButton, false);
+    SetEnabled(kEarlierGateForwardButton, false);
+    // A new target starts with no steps and no picked cell: the gate choice
+    // would apply a gate for a cell of the previous target, and single gate,
+    // undo and the step browser would read history slots of the previous
+    // decomposition. Their handlers re-enable them once a cell is picked,
+    // a step exists or a final gate has built the factor list.
+    for (const char* button : {kChooseLeftButton, kChooseRightButton, kSingleGateButton, kUndoSingleGateButton,
+                               kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
+                               kFactorForwardFiveButton})
+        SetEnabled(button, false);
+    ClearPicture(kEarlierGatePicture);
+    ClearPicture(kFactorPicture);
+    SetDrawSurface(kFactorPicture);
 }
 
 }  // namespace selvaris

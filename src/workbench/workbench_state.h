@@ -32,6 +32,13 @@ struct WorkbenchState {
     bool SavedGridIsR = false;
     std::array<std::string, 31> InverseTextHist{};
     std::array<std::int16_t, 31> InverseShapeHist{};
+
+    // Browsing: the pager of earlier gates, the factor list and its partial products.
+    std::int16_t InversePagePos = 0;  // never reset, not even by a new target
+    std::int16_t BrowseStep = 0;
+    std::int16_t PartialCount = 0;  // never reset, not even by a new target
+    ComplexMatrix PartialMatrix;
+    MatrixHistory FactorHist;
 };
 
 }  // namespace selvaris

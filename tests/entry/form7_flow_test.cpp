@@ -246,7 +246,8 @@ TEST_F(EntryFlow, FinalGateCloseBoxStoresNothing) {
     EXPECT_TRUE(registers.EntryCancelled);
 }
 
-TEST_F(EntryFlow, FinalGateRefusedT33TakesT23sValueAndIsMarked) {
+// The refused cell must not take the value of the cell parsed before it.
+TEST_F(EntryFlow, FinalGateRefusedT33KeepsTheGateAsItWasAndIsMarked) {
     registers.FinalGateMode = true;
     registers.FinalGateMatrix = ComplexMatrix::InitialFinalGate();
     Open([](Window& w) {
@@ -257,8 +258,7 @@ TEST_F(EntryFlow, FinalGateRefusedT33TakesT23sValueAndIsMarked) {
               std::vector<std::string>{"i の位置が間違っています。修正が必要なセルは4行4列です。 E12"});
     EXPECT_TRUE(registers.EntryError);
     EXPECT_TRUE(registers.ExecuteChosen);
-    EXPECT_EQ(registers.FinalGateMatrix.re(3, 3), 0.0);
-    EXPECT_EQ(registers.FinalGateMatrix.im(3, 3), 0.0);
+    EXPECT_TRUE(registers.FinalGateMatrix.BitwiseEquals(ComplexMatrix::InitialFinalGate()));
     EXPECT_EQ(Look()[3][3], "Error");
 }
 

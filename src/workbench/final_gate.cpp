@@ -1,0 +1,61 @@
+#include "core/gate_grid.h"
+#include "core/unitarity_check.h"
+#include "entry/form7.h"
+#include "workbench/form1.h"
+#include "workbench/form1_controls.h"
+
+namespace selvaris {
+
+using namespace form1;
+
+void Form1::FinalGate() {
+    registers_.FinalGateMode = true;
+    registers_.ExecuteChosen = false;
+    {
+        Form7 entry(registers_, platform_);
+        const int w = platform_.ScreenWidthTwips();
+        const int h = platform_.ScreenHeightTwips();
+        entry.SetPosition(w / 2 - w / 4, h / 3);
+        platform_.ShowModal(entry);
+    }
+    AcceptFinalGate();
+}
+
+void Form1::AcceptFinalGate() {
+    // A refused cell has had its message; the gate keeps its previous value and
+    // nothing is recorded, so the user can correct the marked cell and retry.
+    if (registers_.EntryError) return;
+
+    registers_.CheckMatrix = registers_.FinalGateMatrix;
+    state_.NotUnitaryFlag = CheckUnitarity(registers_, platform_, state_.Tolerance);
+    if (state_.NotUnitaryFlag) return;
+
+    // Two more steps fit every history: picks stop after 21 steps.
+    if (registers_.ExecuteChosen && state_.StepCount + 2 < MatrixHistory::kSlots) {
+        state_.FinalStepFlag = true;
+        state_.SingleGateMode = false;
+        ++state_.StepCount;
+        ShowStepCount();
+        std::int16_t code = 0;
+        RecordStep(code);
+        SetText(kPartialProductBox, std::to_string(state_.StepCount));
+        BuildMergedGate();
+        state_.FinalStepFlag = false;
+
+        // The extra entry is the remainder factor of the factor list.
+        ++state_.StepCount;
+        ShowStepCount();
+        MarkFinalGatePattern(registers_, state_.Tolerance, *this);
+        SetEnabled(kUndoSingleGateButton, false);
+        BuildFactors();
+        for (const char* button :
+             {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton})
+            SetEnabled(button, true);
+        state_.BrowseStep = 1;
+        BrowseFactors(-1);
+        SetEnabled(kFinalGateButton, false);
+    }
+    if (!registers_.EntryCancelled) SetEnabled(kSingleGateButton, false);
+}
+
+}  // namespace selvaris

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace selvaris {
+
+// One of the six cells below the diagonal that a step can clear, with the two
+// gates offered for it: each acts on a pair of basis states that differ in one bit.
+struct PickableCell {
+    const char* label;   // "la10"
+    std::int16_t code;   // 4 * row + column
+    std::int16_t column;
+    const char* leftName;  // gate shown in the L grid
+    int leftP, leftQ;
+    const char* rightName;  // gate shown in the R grid
+    int rightP, rightQ;
+};
+
+inline constexpr PickableCell kPickableCells[] = {
+    {"la10", 4, 0, "0_1_b", 0, 1, "1_3_a", 1, 3},  {"la20", 8, 0, "0_2_b", 0, 2, "2_3_a", 2, 3},
+    {"la21", 9, 1, "2_3_a", 2, 3, "0_2_b", 0, 2},  {"la30", 12, 0, "2_3_b", 2, 3, "1_3_b", 1, 3},
+    {"la31", 13, 1, "1_3_b", 1, 3, "2_3_b", 2, 3}, {"la32", 14, 2, "2_3_b", 2, 3, "1_3_b", 1, 3},
+};
+
+inline std::optional<PickableCell> PickableCellOfCode(std::int16_t code) {
+    for (const PickableCell& cell : kPickableCells)
+        if (cell.code == code) return cell;
+    return std::nullopt;
+}
+
+}  // namespace selvaris
