@@ -47,6 +47,9 @@ const Expected kStartup[] = {
     {"t39b", "t39b\r\n", 9960, 5280, 855, 270, false, true},
     {"Text1x1", "Text1x1\r\n", 9960, 6000, 855, 270, false, true},
     {"Textd1", "0", 1680, 5640, 615, 270, false, true},
+    {"Label1", "今までのゲートの逆行列", 120, 4080, 1890, 180, true, true},
+    {"Label3", "ゲート", 6480, 3360, 480, 180, true, true},
+    {"Label4", "", 2760, 4080, 495, 255, true, true},
     {"Picture1", "", 120, 5400, 1455, 855, true, true},
     {"Picture2", "", 6600, 4800, 1335, 855, true, true},
 };

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "core/matrix_text.h"
+#include "modal_driver.h"
+#include "qt_test_app.h"
+#include "ui/model_dialog.h"
+#include "ui/qt_platform.h"
+#include "workbench/form1.h"
+
+namespace selvaris::ui {
+namespace {
+
+using namespace testing;
+
+struct QtWorkbench {
+    SharedRegisters registers;
+    QtPlatform platform;
+    Form1 form{registers, platform};
+    std::unique_ptr<ModelMainWidget> widget;
+    QtWorkbench() {
+        App();
+        form.Load();
+        widget = std::make_unique<ModelMainWidget>(form);
+        widget->show();
+    }
+    void ClickCell(const char* name) {
+        QTest::mouseClick(widget->findChild<QLabel*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    QColor CellColour(const char* name) {
+        return widget->findChild<QLabel*>(QString::fromLatin1(name))->palette().color(QPalette::Window);
+    }
+    QString BoxText(const char* name) { return widget->findChild<QPlainTextEdit*>(name)->toPlainText(); }
+};
+
+QString AsShown(const std::string& matrixText) {
+    QString s = QString::fromUtf8(matrixText.c_str());
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s.trimmed();
+}
+
+TEST(DecompositionThroughWidgets, AClickedCellTurnsGreenAndTheChosenGateUpdatesTheTarget) {
+    QtWorkbench wb;
+    ComplexMatrix hadamardPair;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) hadamardPair.re(r, c) = __builtin_popcount(r & c) % 2 ? -0.5 : 0.5;
+    wb.registers.EntryMatrix = hadamardPair;
+    wb.registers.EntryCancelled = false;
+    wb.form.AcceptEnteredTarget();
+    const QString before = wb.BoxText("Text2");
+
+    wb.ClickCell("la10");
+    EXPECT_EQ(wb.CellColour("la10"), QColor(0, 255, 0));
+    EXPECT_TRUE(wb.widget->findChild<QWidget*>("Command10")->isEnabled());
+    ClickButton(wb.widget.get(), "Command10");
+    EXPECT_NE(wb.BoxText("Text2"), before);
+    EXPECT_EQ(wb.BoxText("Text2").trimmed(), AsShown(wb.form.Text("Text2")));
+    EXPECT_EQ(wb.CellColour("la10"), QColor(0, 0, 255));
+}
+
+TEST(DecompositionThroughWidgets, TheQftPresetDecomposedByMouseToItsFactorList) {
+    QtWorkbench wb;
+    WhenModal("Form7", [](QWidget* entry) {
+        ClickButton(entry, "Command6");  // QFTセット
+        ClickButton(entry, "Command9");  // 決定して閉じる
+    });
+    ClickButton(wb.widget.get(), "Command31");
+    ASSERT_TRUE(wb.registers.TargetIsSet);
+
+    for (const char* cell : {"la30", "la20", "la10", "la21", "la31", "la32"}) {
+        if (wb.CellColour(cell) != QColor(255, 0, 0)) continue;
+        wb.ClickCell(cell);
+        ClickButton(wb.widget.get(), "Command10");
+    }
+    WhenModal("Form7", [](QWidget* entry) { ClickButton(entry, "Command7"); });  // 実行
+    ClickButton(wb.widget.get(), "Command1");
+
+    const int factors = wb.form.State().StepCount;
+    ASSERT_GE(factors, 2);
+    for (int k = 0; k < factors; ++k) {
+        SharedRegisters scratch;
+        scratch.ShowMatrix = wb.form.State().FactorHist.at(k);
+        RenderMatrixText(scratch);
+        EXPECT_EQ(wb.BoxText("Text14").trimmed(), AsShown(scratch.MatrixText)) << k;
+        EXPECT_EQ(wb.widget->findChild<QLabel*>("Label7")->text(), QString::number(k));
+        ClickButton(wb.widget.get(), "Command39");
+    }
+}
+
+}  // namespace
+}  // namespace selvaris::ui
