@@ -6,20 +6,11 @@
 #include "circuit/gate_shape.h"
 #include "core/inversion.h"
 #include "core/zero_tests.h"
+#include "silent_platform.h"
 #include "workbench/two_level_gate.h"
 
 namespace selvaris {
 namespace {
-
-// A desktop whose message boxes answer at once.
-class SilentPlatform : public Platform {
-public:
-    MessageAnswer MessageBox(const std::string&, int, const std::string&) override { return MessageAnswer::Ok; }
-    void ShowModal(Window&) override {}
-    int ScreenWidthTwips() const override { return 19200; }
-    int ScreenHeightTwips() const override { return 10800; }
-    void SetBusyPointer(bool) override {}
-};
 
 // A dense unitary with no zero element: the two-qubit Fourier transform.
 ComplexMatrix Fourier() {

@@ -1,5 +1,7 @@
 #include "workbench/form1.h"
 
+#include <array>
+
 #include "circuit/shape_picture.h"
 #include "core/colour.h"
 #include "core/inversion.h"
@@ -16,12 +18,30 @@ Form1::Form1(SharedRegisters& registers, Platform& platform)
     DeclareClickHandlers();
 }
 
-std::string Form1::CellLabel(int row, int column) {
-    return "la" + std::to_string(row) + std::to_string(column);
+namespace {
+
+// Names are looked up on every recolouring: built once, not per call.
+std::array<std::string, 16> LabelNames(const char* prefix) {
+    std::array<std::string, 16> names;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            names[static_cast<std::size_t>(4 * r + c)] = prefix + std::to_string(r) + std::to_string(c);
+    return names;
 }
 
-std::string Form1::GridLabel(bool rightGrid, int row, int column) {
-    return std::string(rightGrid ? "g2_" : "g1_") + std::to_string(row) + std::to_string(column);
+std::size_t CellIndex(int row, int column) { return static_cast<std::size_t>(4 * (row & 3) + (column & 3)); }
+
+}  // namespace
+
+const std::string& Form1::CellLabel(int row, int column) {
+    static const std::array<std::string, 16> names = LabelNames("la");
+    return names[CellIndex(row, column)];
+}
+
+const std::string& Form1::GridLabel(bool rightGrid, int row, int column) {
+    static const std::array<std::string, 16> left = LabelNames("g1_");
+    static const std::array<std::string, 16> right = LabelNames("g2_");
+    return (rightGrid ? right : left)[CellIndex(row, column)];
 }
 
 void Form1::DeclareClickHandlers() {

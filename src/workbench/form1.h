@@ -73,8 +73,10 @@ public:
     // Both grids as for a gate on no pair yet: teal off the diagonal, dark red on it.
     void ResetGateGrids();
 
-    static std::string CellLabel(int row, int column);
-    static std::string GridLabel(bool rightGrid, int row, int column);
+    // Label names of the cell grid ("la21") and the gate grids ("g1_21", "g2_21");
+    // row and column are taken modulo 4.
+    static const std::string& CellLabel(int row, int column);
+    static const std::string& GridLabel(bool rightGrid, int row, int column);
 
 protected:
     void OnLoad() override;

@@ -1,0 +1,93 @@
+// Cost of the workbench's own flow: one whole step and one whole decomposition,
+// with every display they update, next to the arithmetic-only figures.
+#include <benchmark/benchmark.h>
+
+#include <complex>
+#include <random>
+
+#include "silent_platform.h"
+#include "workbench/form1.h"
+
+namespace selvaris {
+namespace {
+
+ComplexMatrix RandomUnitary(std::mt19937_64& rng) {
+    std::normal_distribution<double> gauss;
+    std::complex<double> col[4][4];
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) col[c][r] = {gauss(rng), gauss(rng)};
+        for (int k = 0; k < c; ++k) {
+            std::complex<double> dot;
+            for (int r = 0; r < 4; ++r) dot += std::conj(col[k][r]) * col[c][r];
+            for (int r = 0; r < 4; ++r) col[c][r] -= dot * col[k][r];
+        }
+        double norm = 0.0;
+        for (int r = 0; r < 4; ++r) norm += std::norm(col[c][r]);
+        for (int r = 0; r < 4; ++r) col[c][r] /= std::sqrt(norm);
+    }
+    ComplexMatrix m;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            m.re(r, c) = col[c][r].real();
+            m.im(r, c) = col[c][r].imag();
+        }
+    return m;
+}
+
+struct Bench {
+    SharedRegisters registers;
+    SilentPlatform platform;
+    Form1 form{registers, platform};
+    Bench() { form.Load(); }
+    void SetTarget(const ComplexMatrix& m) {
+        registers.EntryMatrix = m;
+        registers.EntryError = false;
+        registers.EntryCancelled = false;
+        form.AcceptEnteredTarget();
+    }
+};
+
+// Pick la10 and choose L: the gate, its application, both inversions of the
+// step's recording, the merged gate and every matrix text the step renders.
+void BM_WholeStep(benchmark::State& state) {
+    Bench b;
+    std::mt19937_64 rng(1);
+    const ComplexMatrix target = RandomUnitary(rng);
+    b.SetTarget(target);
+    for (auto _ : state) {
+        b.form.State().StepCount = 0;
+        b.registers.CurrentTarget = target;
+        b.form.ColourCells();
+        b.form.Click("la10");
+        b.form.Click("Command10");
+        benchmark::DoNotOptimize(b.registers.CurrentTarget);
+    }
+}
+BENCHMARK(BM_WholeStep);
+
+// Set a random unitary as target, six steps, the final gate and the factor
+// list, with every display they update.
+void BM_WholeDecomposition(benchmark::State& state) {
+    Bench b;
+    std::mt19937_64 rng(2);
+    ComplexMatrix targets[64];
+    for (ComplexMatrix& m : targets) m = RandomUnitary(rng);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        b.SetTarget(targets[next++ % 64]);
+        for (const char* cell : {"la30", "la20", "la10", "la21", "la31", "la32"}) {
+            b.form.Click(cell);
+            b.form.Click("Command10");
+        }
+        b.registers.EntryError = false;
+        b.registers.EntryCancelled = false;
+        b.registers.ExecuteChosen = true;
+        b.form.AcceptFinalGate();
+        benchmark::DoNotOptimize(b.form.State().FactorHist);
+    }
+    state.counters["steps"] = b.form.State().StepCount;
+}
+BENCHMARK(BM_WholeDecomposition)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace selvaris
