@@ -7,7 +7,7 @@ BUILD := build
 BUILD_ASAN := build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-normal test-asan bench clean
+.PHONY: all deps build run test test-normal test-asan bench screenshots clean
 
 all: build
 
@@ -62,6 +62,10 @@ test: test-normal test-asan
 
 bench: build
 	./$(BUILD)/bench/selvaris_bench
+
+# The README's walkthrough, drawn by the program on the offscreen platform.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/selvaris_walkthrough docs
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
