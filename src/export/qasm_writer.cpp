@@ -81,7 +81,9 @@ QasmProgram WriteQasm(const Decomposition& d) {
     std::string body;
     double phase = 0.0;
     for (std::size_t k = factors.size(); k-- > 0;) {
-        const std::string name = k < d.stepNames.size() ? " " + CommentSafe(d.stepNames[k]) : "";
+        const std::string name = k < d.stepNames.size() ? " " + CommentSafe(d.stepNames[k])
+                                 : k + 1 == factors.size() ? " remainder"
+                                                           : "";
         body += "// F" + std::to_string(k) + name + ": " + factors[k].form + "\n";
         for (const QasmGate& gate : factors[k].gates) body += Statement(gate);
         phase += factors[k].phase;
