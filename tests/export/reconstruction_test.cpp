@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "export/reconstruction.h"
-#include "export/unitary_scale.h"
 #include "support/matrix_builders.h"
 
 namespace selvaris {
@@ -27,7 +26,6 @@ TEST(ReconstructionError, ComparesTheProductInListOrderWithTheTarget) {
     } cases[] = {
         {"a x b", {a, b}, ComplexProduct(a, b), 0.0},
         {"b x a is not a x b", {a, b}, ComplexProduct(b, a), 6.0},
-        {"one factor", {b}, b, 0.0},
         {"no factors: the identity", {}, Make({{3, 3, 1, -0.25}}, id), 0.25},
         {"NaN is not hidden by max", {a, withNaN, b}, ComplexProduct(a, b), std::nan("")},
     };
@@ -51,13 +49,6 @@ TEST(ReconstructionError, LineShowsTwoSignificantDigits) {
         {std::nan(""), "再構成誤差 nan"},
     };
     for (const auto& tc : cases) EXPECT_EQ(ReconstructionErrorLine(tc.error), tc.line);
-}
-
-TEST(UnitaryScale, IsTheFactorOfAMultipleOfAUnitary) {
-    ComplexMatrix half = Make({{0, 3, 0, 0.5}, {1, 2, -0.5, 0}, {2, 1, 0.5, 0}, {3, 0, 0, 0.5}});
-    EXPECT_EQ(UnitaryScale(ComplexMatrix::Identity()), 1.0);
-    EXPECT_EQ(UnitaryScale(half), 0.5);
-    EXPECT_EQ(UnitaryScale(ComplexMatrix()), 0.0);
 }
 
 }  // namespace
