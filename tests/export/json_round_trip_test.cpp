@@ -60,6 +60,14 @@ TEST(JsonExport, EveryNumberAndNameReadsBackBitForBit) {
     EXPECT_NE(json.find("\"step_names\": [" + names + "]"), std::string::npos);
 }
 
+TEST(JsonExport, AValueJsonCannotHoldIsWrittenAsNull) {
+    Decomposition d{ComplexMatrix::Identity(), {ComplexMatrix::Identity()}, {}};
+    d.factors[0].im(1, 2) = std::numeric_limits<double>::infinity();
+    const std::string json = WriteJson(d);
+    EXPECT_NE(json.find("[0, null]"), std::string::npos);
+    EXPECT_EQ(json.find("inf"), std::string::npos);
+}
+
 TEST(NumberText, OpenQasmRealsAlwaysHaveAPointBeforeTheExponent) {
     const struct {
         double value;

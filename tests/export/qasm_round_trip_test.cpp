@@ -46,7 +46,7 @@ TEST(QasmRoundTrip, PresetsWithEveryFactorFormGiveBackTheTarget) {
     std::mt19937_64 rng(12);
     const ComplexMatrix random = testing::RandomUnitary(rng);
     const std::complex<double> turn = std::polar(1.0, 0.7);
-    const struct {
+    struct {
         const char* label;
         Decomposition d;
     } cases[] = {
@@ -56,7 +56,9 @@ TEST(QasmRoundTrip, PresetsWithEveryFactorFormGiveBackTheTarget) {
         {"random, step 0 merged (bottom wire)", DecomposeLikeWorkbench(random, {0, -1}, {0})},
         {"random, final gate e^0.7i", DecomposeLikeWorkbench(random, turn)},
         {"identity", DecomposeLikeWorkbench(ComplexMatrix::Identity(), {1, 0})},
+        {"a name that would end its comment", DecomposeLikeWorkbench(random)},
     };
+    cases[6].d.stepNames[0] = "2_3_b\nh q[0];";
     for (const auto& tc : cases) ExpectCircuitIsTargetOverScale(tc.d, tc.label);
 }
 
