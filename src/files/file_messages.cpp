@@ -16,6 +16,10 @@ std::string DescribeFileError(const std::error_code& error) {
     return "エラー: " + error.message();
 }
 
+std::string NotARegularFileReason(std::filesystem::file_type type) {
+    return type == std::filesystem::file_type::directory ? "同じ名前のフォルダがあります" : "通常のファイルではありません";
+}
+
 std::string DisplayPath(const std::string& path) {
     std::string shown;
     shown.reserve(path.size());
