@@ -1,18 +1,16 @@
 #include "files/safe_file_write.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <chrono>
-#include <cstdio>
+#include <csignal>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define SELVARIS_HAS_FSYNC 1
-#endif
-
 #include "files/file_messages.h"
+#include "files/temporary_file.h"
 
 namespace selvaris {
 
@@ -20,41 +18,44 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The error a failed C library call left in errno, never "success".
+// The error a failed system call left in errno, never "success".
 std::error_code LastError() {
     const int code = errno;
     return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const {
-        if (file) std::fclose(file);
+// A write past the file-size limit (ulimit -f) would kill the whole program with
+// SIGXFSZ and lose the user's work; while it is ignored, the write fails with
+// EFBIG instead and is reported like any other failed save.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        restore_ = ::sigaction(SIGXFSZ, &ignore, &previous_) == 0;
     }
+    ~FileSizeSignalIgnored() {
+        if (restore_) ::sigaction(SIGXFSZ, &previous_, nullptr);
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction previous_ {};
+    bool restore_ = false;
 };
 
-// Pushes the written bytes to the disk, so the replacing rename never exposes
-// a file whose contents are still only in memory.
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
-#ifdef SELVARIS_HAS_FSYNC
-    if (::fsync(::fileno(file)) != 0) return false;
-#endif
-    return true;
-}
-
-// Creates a new, uniquely named file in folder; never opens an existing one.
-std::FILE* CreateTemporaryFile(const fs::path& folder, fs::path& created, std::error_code& error) {
-    static unsigned counter = 0;
-    const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const unsigned long long tag = seed + 7919ULL * ++counter;
-        created = folder / (".selvaris-save-" + std::to_string(tag) + ".tmp");
+bool WriteAll(int descriptor, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
         errno = 0;
-        if (std::FILE* file = std::fopen(created.c_str(), "wbx")) return file;
-        error = LastError();
-        if (error != std::errc::file_exists) return nullptr;
+        const ssize_t n = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
     }
-    return nullptr;
+    return true;
 }
 
 // Where the bytes really go: the file a symbolic link points to, else the path itself.
@@ -72,9 +73,33 @@ std::optional<fs::path> ResolveTarget(const fs::path& path, std::string& failure
 // An existing file must accept writing, as it would if it were opened in place.
 std::optional<std::string> CheckWritable(const fs::path& target) {
     errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(target.c_str(), "r+b"));
-    if (!file) return DescribeFileError(LastError());
+    const int descriptor = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) return DescribeFileError(LastError());
+    ::close(descriptor);
     return std::nullopt;
+}
+
+// Gives the finished temporary file the owner and permission bits of the file it
+// replaces. The owner goes first, since changing it may clear set-id bits; a
+// failure to change it (not permitted for an ordinary user) leaves it ours.
+std::optional<std::error_code> TakeOverMetadata(int descriptor, const struct stat& existing) {
+    [[maybe_unused]] const int ownerKept = ::fchown(descriptor, existing.st_uid, existing.st_gid);
+    errno = 0;
+    if (::fchmod(descriptor, existing.st_mode & 07777) != 0) return LastError();
+    return std::nullopt;
+}
+
+// Makes the rename itself durable. A folder that cannot be opened for reading
+// (write and search permission only) or a file system that cannot sync folders
+// leaves the file saved but the rename unsynced; only a real write error counts.
+std::optional<std::error_code> SyncFolder(const fs::path& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    errno = 0;
+    std::optional<std::error_code> failure;
+    if (::fsync(descriptor) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP) failure = LastError();
+    ::close(descriptor);
+    return failure;
 }
 
 }  // namespace
@@ -86,45 +111,47 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, const st
     if (!resolved) return failure;
     const fs::path& target = *resolved;
 
-    std::error_code error;
-    const fs::file_status existing = fs::status(target, error);
-    const bool replacing = existing.type() != fs::file_type::not_found;
-    if (error && replacing) return DescribeFileError(error);
+    struct stat existing {};
+    errno = 0;
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (!replacing && errno != ENOENT) return DescribeFileError(LastError());
     if (replacing) {
-        if (existing.type() != fs::file_type::regular) return NotARegularFileReason(existing.type());
+        if (!S_ISREG(existing.st_mode))
+            return NotARegularFileReason(S_ISDIR(existing.st_mode) ? fs::file_type::directory : fs::file_type::unknown);
         if (auto refused = CheckWritable(target)) return refused;
     }
 
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    fs::path temporary;
-    std::unique_ptr<std::FILE, FileCloser> file(CreateTemporaryFile(folder, temporary, error));
-    if (!file) return DescribeFileError(error);
+    std::error_code error;
+    // A new file gets the usual 0666 narrowed by the umask, which is also what it keeps.
+    const unsigned mode = replacing ? TemporaryFileMode(existing.st_mode) : 0666;
+    const std::optional<TemporaryFile> temporary = CreateTemporaryFile(folder.string(), mode, error);
+    if (!temporary) return DescribeFileError(error);
+
+    std::optional<std::error_code> writeError;
+    {
+        const FileSizeSignalIgnored sizeLimitIsAnError;
+        if (!WriteAll(temporary->descriptor, bytes)) writeError = LastError();
+    }
+    if (!writeError && replacing) writeError = TakeOverMetadata(temporary->descriptor, existing);
+    // The bytes reach the disk before the rename can expose them.
+    errno = 0;
+    if (!writeError && ::fsync(temporary->descriptor) != 0) writeError = LastError();
+    errno = 0;
+    if (::close(temporary->descriptor) != 0 && !writeError) writeError = LastError();
+    if (writeError) {
+        ::unlink(temporary->path.c_str());
+        return DescribeFileError(*writeError);
+    }
 
     errno = 0;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && FlushToDisk(file.get());
-    if (written) {
-        errno = 0;
-        written = std::fclose(file.release()) == 0;
+    if (::rename(temporary->path.c_str(), target.c_str()) != 0) {
+        const std::error_code renameError = LastError();
+        ::unlink(temporary->path.c_str());
+        return DescribeFileError(renameError);
     }
-    if (!written) {
-        const std::error_code writeError = LastError();
-        file.reset();
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return DescribeFileError(writeError);
-    }
-
-    if (replacing) {
-        std::error_code ignored;  // default permissions are an acceptable fallback
-        fs::permissions(temporary, existing.permissions(), fs::perm_options::replace, ignored);
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return DescribeFileError(error);
-    }
+    if (const auto syncError = SyncFolder(folder)) return DescribeFileError(*syncError);
     return std::nullopt;
 }
 
