@@ -6,6 +6,8 @@
 namespace selvaris {
 
 // A 4x4 complex matrix: element (row, column) with its real part (0) and imaginary part (1).
+// The element accessors take rows and columns 0..3 only; code that gets a
+// position from elsewhere checks it with IsMatrixIndex first.
 struct ComplexMatrix {
     static constexpr int kSize = 4;
 
@@ -27,6 +29,9 @@ struct ComplexMatrix {
     // Compares all 32 components bit for bit (so NaN == NaN and -0 != +0).
     bool BitwiseEquals(const ComplexMatrix& other) const;
 };
+
+// True for a row or column number 0..3.
+constexpr bool IsMatrixIndex(int index) { return index >= 0 && index < ComplexMatrix::kSize; }
 
 // Ordinary matrix product a x b with complex arithmetic, each element accumulated
 // from zero over k = 0..3 in that order; the result is separate from the operands.

@@ -6,6 +6,7 @@
 namespace selvaris {
 
 std::string GateGridLabel(bool gridIsR, int row, int column) {
+    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) return {};
     std::string name = gridIsR ? "g2_" : "g1_";
     name += static_cast<char>('0' + row);
     name += static_cast<char>('0' + column);

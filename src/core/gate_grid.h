@@ -8,7 +8,8 @@
 
 namespace selvaris {
 
-// Name of the label of element (row, column) in the L grid ("g1_21") or the R grid ("g2_21").
+// Name of the label of element (row, column) in the L grid ("g1_21") or the R grid ("g2_21");
+// empty, the name of no label, for a row or column outside 0..3.
 std::string GateGridLabel(bool gridIsR, int row, int column);
 
 // Paints one gate grid from the nonzero pattern of a matrix: the twelve

@@ -189,6 +189,11 @@ CellCheck CheckCellText(std::string_view utf8) { return CheckCell(Utf16Units(utf
 
 void ParseCell(const std::string& text, int row, int column, CellValues& values, SharedRegisters& registers,
                Platform& platform) {
+    // No cell to name and nowhere to store a value: refused without a message.
+    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) {
+        registers.EntryError = true;
+        return;
+    }
     const CellCheck check = CheckCellText(text);
     if (check.accepted) {
         values.CellReal = check.real;

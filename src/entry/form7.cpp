@@ -17,6 +17,7 @@ const char* const kErrorMark = "Error";
 }  // namespace
 
 std::string Form7::CellName(int row, int column) {
+    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) return {};
     return std::string("T") + static_cast<char>('0' + row) + static_cast<char>('0' + column);
 }
 

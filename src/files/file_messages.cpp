@@ -11,9 +11,14 @@ std::string DescribeFileError(const std::error_code& error) {
     if (error == std::errc::not_a_directory) return "途中にフォルダでないものがあります";
     if (error == std::errc::filename_too_long) return "名前が長すぎます";
     if (error == std::errc::read_only_file_system) return "読み取り専用のファイルシステムです";
+    if (error == std::errc::file_too_large) return "ファイルの大きさの上限を超えます";
     if (error == std::errc::io_error) return "入出力エラーが起きました";
     if (error == std::errc::too_many_symbolic_link_levels) return "シンボリックリンクが多すぎます";
     return "エラー: " + error.message();
+}
+
+std::string NotARegularFileReason(std::filesystem::file_type type) {
+    return type == std::filesystem::file_type::directory ? "同じ名前のフォルダがあります" : "通常のファイルではありません";
 }
 
 std::string DisplayPath(const std::string& path) {

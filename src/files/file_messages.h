@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <system_error>
 
@@ -7,6 +8,13 @@ namespace selvaris {
 
 inline constexpr const char* kFileMessageTitle = "メッセージ";
 inline constexpr const char* kOverwriteTitle = "Tormelle";
+inline constexpr const char* kNulInNameReason = "名前に NUL 文字が含まれています";
+
+// The C library would silently cut such a path short at the NUL.
+inline bool ContainsNulByte(const std::string& path) { return path.find('\0') != std::string::npos; }
+
+// Why something that is not a regular file cannot be saved over.
+std::string NotARegularFileReason(std::filesystem::file_type type);
 
 // A file-system error as a short Japanese reason, e.g. "見つかりません".
 std::string DescribeFileError(const std::error_code& error);

@@ -16,8 +16,10 @@ inline constexpr const char* kMatrixFileExtension = ".gyo";
 
 using MatrixFileBytes = std::array<std::uint8_t, kMatrixFileBytes>;
 
-// Byte offset of part (0 real, 1 imaginary) of element (row, column).
+// Byte offset of part (0 real, 1 imaginary) of element (row, column); for a
+// part, row or column out of range, kMatrixFileBytes, an offset inside no file.
 constexpr std::size_t MatrixFileOffset(int part, int row, int column) {
+    if (part < 0 || part > 1 || !IsMatrixIndex(row) || !IsMatrixIndex(column)) return kMatrixFileBytes;
     return 8 * static_cast<std::size_t>(16 * part + 4 * row + column);
 }
 

@@ -1,19 +1,14 @@
 #include "files/matrix_file_io.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define SELVARIS_HAS_FSYNC 1
-#endif
-
 #include "files/file_messages.h"
 #include "files/matrix_file_format.h"
+#include "files/safe_file_write.h"
 
 namespace selvaris {
 
@@ -33,66 +28,12 @@ struct FileCloser {
     }
 };
 
-// Pushes the written bytes to the disk, so the replacing rename never exposes
-// a file whose contents are still only in memory.
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
-#ifdef SELVARIS_HAS_FSYNC
-    if (::fsync(::fileno(file)) != 0) return false;
-#endif
-    return true;
-}
-
-std::string NotARegularFile(const fs::file_status& status) {
-    return status.type() == fs::file_type::directory ? "同じ名前のフォルダがあります" : "通常のファイルではありません";
-}
-
-// Creates a new, uniquely named file in folder; never opens an existing one.
-std::FILE* CreateTemporaryFile(const fs::path& folder, fs::path& created, std::error_code& error) {
-    static unsigned counter = 0;
-    const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const unsigned long long tag = seed + 7919ULL * ++counter;
-        created = folder / (".selvaris-save-" + std::to_string(tag) + ".tmp");
-        errno = 0;
-        if (std::FILE* file = std::fopen(created.c_str(), "wbx")) return file;
-        error = LastError();
-        if (error != std::errc::file_exists) return nullptr;
-    }
-    return nullptr;
-}
-
-// Where the bytes really go: the file a symbolic link points to, else the path itself.
-std::optional<fs::path> ResolveTarget(const fs::path& path, std::string& failure) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-    fs::path real = fs::canonical(path, error);
-    if (error) {
-        failure = DescribeFileError(error);
-        return std::nullopt;
-    }
-    return real;
-}
-
-// An existing file must accept writing, as it would if it were opened in place.
-std::optional<std::string> CheckWritable(const fs::path& target) {
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(target.c_str(), "r+b"));
-    if (!file) return DescribeFileError(LastError());
-    return std::nullopt;
-}
-
-// The C library would silently cut such a path short at the NUL.
-bool HasNulByte(const std::string& path) { return path.find('\0') != std::string::npos; }
-
-const char* const kNulInName = "名前に NUL 文字が含まれています";
-
 }  // namespace
 
 MatrixFileRead ReadMatrixFile(const std::string& path) {
     MatrixFileRead result;
-    if (HasNulByte(path)) {
-        result.failure = kNulInName;
+    if (ContainsNulByte(path)) {
+        result.failure = kNulInNameReason;
         return result;
     }
     std::error_code error;
@@ -130,8 +71,8 @@ MatrixFileRead ReadMatrixFile(const std::string& path) {
 
 SaveTarget InspectSaveTarget(const std::string& path) {
     SaveTarget target;
-    if (HasNulByte(path)) {
-        target.failure = kNulInName;
+    if (ContainsNulByte(path)) {
+        target.failure = kNulInNameReason;
         return target;
     }
     std::error_code error;
@@ -145,7 +86,7 @@ SaveTarget InspectSaveTarget(const std::string& path) {
         return target;
     }
     if (status.type() != fs::file_type::regular) {
-        target.failure = NotARegularFile(status);
+        target.failure = NotARegularFileReason(status.type());
         return target;
     }
     const std::uintmax_t size = fs::file_size(path, error);
@@ -158,53 +99,8 @@ SaveTarget InspectSaveTarget(const std::string& path) {
 }
 
 std::optional<std::string> WriteMatrixFile(const std::string& path, const ComplexMatrix& matrix) {
-    if (HasNulByte(path)) return kNulInName;
-    std::string failure;
-    const std::optional<fs::path> resolved = ResolveTarget(path, failure);
-    if (!resolved) return failure;
-    const fs::path& target = *resolved;
-
-    std::error_code error;
-    const fs::file_status existing = fs::status(target, error);
-    const bool replacing = existing.type() != fs::file_type::not_found;
-    if (error && replacing) return DescribeFileError(error);
-    if (replacing) {
-        if (existing.type() != fs::file_type::regular) return NotARegularFile(existing);
-        if (auto refused = CheckWritable(target)) return refused;
-    }
-
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    fs::path temporary;
-    std::unique_ptr<std::FILE, FileCloser> file(CreateTemporaryFile(folder, temporary, error));
-    if (!file) return DescribeFileError(error);
-
     const MatrixFileBytes bytes = EncodeMatrixFile(matrix);
-    errno = 0;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && FlushToDisk(file.get());
-    if (written) {
-        errno = 0;
-        written = std::fclose(file.release()) == 0;
-    }
-    if (!written) {
-        const std::error_code writeError = LastError();
-        file.reset();
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return DescribeFileError(writeError);
-    }
-
-    if (replacing) {
-        std::error_code ignored;  // default permissions are an acceptable fallback
-        fs::permissions(temporary, existing.permissions(), fs::perm_options::replace, ignored);
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return DescribeFileError(error);
-    }
-    return std::nullopt;
+    return ReplaceFileContents(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace selvaris

@@ -26,12 +26,9 @@ struct SaveTarget {
 
 SaveTarget InspectSaveTarget(const std::string& path);
 
-// Writes the matrix as a complete 256-byte file. The bytes go to a temporary
-// file in the same folder that then replaces the target in one step, so a
-// failure at any point leaves the old file as it was. A file that may not be
-// written to stays untouched, and a replaced file keeps its permission bits;
-// a symbolic link is followed rather than replaced. Returns the reason of a
-// failure, or nothing on success.
+// Writes the matrix as a complete 256-byte file, through ReplaceFileContents:
+// a failure at any point leaves the old file as it was. Returns the reason of
+// a failure, or nothing on success.
 std::optional<std::string> WriteMatrixFile(const std::string& path, const ComplexMatrix& matrix);
 
 }  // namespace selvaris

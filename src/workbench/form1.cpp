@@ -4,6 +4,7 @@
 
 #include "circuit/shape_picture.h"
 #include "core/colour.h"
+#include "core/complex_matrix.h"
 #include "core/inversion.h"
 #include "core/zero_tests.h"
 #include "workbench/form1_controls.h"
@@ -29,18 +30,22 @@ std::array<std::string, 16> LabelNames(const char* prefix) {
     return names;
 }
 
-std::size_t CellIndex(int row, int column) { return static_cast<std::size_t>(4 * (row & 3) + (column & 3)); }
+std::size_t CellIndex(int row, int column) { return static_cast<std::size_t>(4 * row + column); }
+
+const std::string kNoLabel;
 
 }  // namespace
 
 const std::string& Form1::CellLabel(int row, int column) {
     static const std::array<std::string, 16> names = LabelNames("la");
+    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) return kNoLabel;
     return names[CellIndex(row, column)];
 }
 
 const std::string& Form1::GridLabel(bool rightGrid, int row, int column) {
     static const std::array<std::string, 16> left = LabelNames("g1_");
     static const std::array<std::string, 16> right = LabelNames("g2_");
+    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) return kNoLabel;
     return (rightGrid ? right : left)[CellIndex(row, column)];
 }
 

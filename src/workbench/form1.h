@@ -74,7 +74,7 @@ public:
     void ResetGateGrids();
 
     // Label names of the cell grid ("la21") and the gate grids ("g1_21", "g2_21");
-    // row and column are taken modulo 4.
+    // empty for a row or column outside 0..3.
     static const std::string& CellLabel(int row, int column);
     static const std::string& GridLabel(bool rightGrid, int row, int column);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -119,6 +120,10 @@ TEST(MarkFinalGatePattern, PaintsTheLGridFromTheFinalGate) {
 TEST(GateGridLabel, NamesRowThenColumn) {
     EXPECT_EQ(GateGridLabel(false, 2, 1), "g1_21");
     EXPECT_EQ(GateGridLabel(true, 0, 3), "g2_03");
+    for (const int bad : {-1, 4, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(GateGridLabel(false, bad, 0), "") << bad;
+        EXPECT_EQ(GateGridLabel(true, 0, bad), "") << bad;
+    }
 }
 
 }  // namespace

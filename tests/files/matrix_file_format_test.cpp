@@ -35,6 +35,14 @@ TEST(MatrixFileFormat, TwoPlusThreeIAtRowOneColumnZero) {
     }
 }
 
+TEST(MatrixFileFormat, NoOffsetOutsideTheMatrix) {
+    const int kMin = std::numeric_limits<int>::min();
+    const int kMax = std::numeric_limits<int>::max();
+    const int bad[][3] = {{2, 0, 0}, {-1, 0, 0}, {0, 4, 0}, {0, 0, -1}, {kMax, kMax, kMax}, {kMin, kMin, kMin}};
+    for (const auto& b : bad) EXPECT_EQ(MatrixFileOffset(b[0], b[1], b[2]), kMatrixFileBytes) << b[0] << b[1] << b[2];
+    EXPECT_EQ(MatrixFileOffset(1, 3, 3), 248u);
+}
+
 TEST(MatrixFileFormat, BytesAreLeastSignificantFirst) {
     ComplexMatrix m;
     m.re(0, 0) = std::bit_cast<double>(std::uint64_t{0x0102030405060708});

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace selvaris {
+
+// Replaces the whole contents of the file at path with bytes. The bytes go to
+// a temporary file in the same folder that then replaces the target in one
+// step, so a failure at any point leaves the old file as it was. A file that
+// may not be written to stays untouched, and a replaced file keeps its
+// permission bits; a symbolic link is followed rather than replaced.
+// Returns the reason of a failure (a short Japanese text), or nothing on success.
+std::optional<std::string> ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+}  // namespace selvaris
