@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "core/number_text.h"
@@ -11,7 +12,7 @@ namespace selvaris {
 namespace {
 
 constexpr double kSnapMargin = 0.0002;
-constexpr int kPadBase = 18;
+constexpr std::size_t kPadBase = 18;
 
 // Decimals shown for a matrix whose largest component (real and imaginary
 // parts taken separately) is m. Every value of 10000 or more shows none.
@@ -90,50 +91,72 @@ void RoundShowMatrix(SharedRegisters& registers) {
             for (int c = 0; c < 4; ++c) rounded.v[r][c][part] = Snap(rounded.v[r][c][part]);
 }
 
+namespace {
+
+// Longest cell: two numbers, "+" and "i".
+constexpr std::size_t kCellTextCapacity = 2 * kNumberTextCapacity + 2;
+constexpr std::size_t kCellWidth = kPadBase + 1;
+constexpr std::size_t kMatrixTextCapacity = 16 * kCellTextCapacity + 4 * 2;
+
+char* Append(char* out, const char* text, std::size_t length) {
+    std::memcpy(out, text, length);
+    return out + length;
+}
+
+// The text of one element, written at out (room for kCellTextCapacity characters).
+char* WriteCell(char* out, double re, double im) {
+    if (re == 0 && im == 0) return Append(out, "0", 1);
+    if (im == 0) return WriteNumber(out, re);
+    if (re == 0) {
+        if (im == 1) return Append(out, "i", 1);
+        if (im == -1) return Append(out, "-i", 2);
+        return Append(WriteNumber(out, im), "i", 1);
+    }
+    out = WriteNumber(out, re);
+    if (im == 1) return Append(out, "+i", 2);
+    if (im == -1) return Append(out, "-i", 2);
+    if (!(im < 0)) *out++ = '+';  // positive, or NaN
+    return Append(WriteNumber(out, im), "i", 1);
+}
+
+}  // namespace
+
 void FormatCell(SharedRegisters& registers, std::int16_t row, std::int16_t column) {
     if (row < 0 || row > 3 || column < 0 || column > 3) {
         registers.CellText.clear();
         return;
     }
-    const double re = registers.RoundedShowMatrix.re(row, column);
-    const double im = registers.RoundedShowMatrix.im(row, column);
-    std::string& text = registers.CellText;
-    if (re == 0 && im == 0) {
-        text = "0";
-    } else if (im == 0) {
-        text = FormatNumber(re);
-    } else if (re == 0) {
-        if (im == 1)
-            text = "i";
-        else if (im == -1)
-            text = "-i";
-        else
-            text = FormatNumber(im) + "i";
-    } else if (im == 1) {
-        text = FormatNumber(re) + "+i";
-    } else if (im == -1) {
-        text = FormatNumber(re) + "-i";
-    } else if (im < 0) {
-        text = FormatNumber(re) + FormatNumber(im) + "i";
-    } else {  // positive, or NaN
-        text = FormatNumber(re) + "+" + FormatNumber(im) + "i";
-    }
+    char cell[kCellTextCapacity];
+    const char* end =
+        WriteCell(cell, registers.RoundedShowMatrix.re(row, column), registers.RoundedShowMatrix.im(row, column));
+    // assign keeps the string's storage once it is large enough.
+    registers.CellText.assign(cell, static_cast<std::size_t>(end - cell));
 }
 
 void RenderMatrixText(SharedRegisters& registers) {
     RoundShowMatrix(registers);
-    for (std::int16_t r = 0; r < 4; ++r) {
-        for (std::int16_t c = 0; c < 4; ++c) {
-            FormatCell(registers, r, c);
-            if (r == 0 && c == 0)
-                registers.MatrixText = registers.CellText;
-            else
-                registers.MatrixText += registers.CellText;
-            const int pad = kPadBase - static_cast<int>(registers.CellText.size()) + 1;
-            if (pad > 0) registers.MatrixText.append(static_cast<std::size_t>(pad), ' ');
+    const ComplexMatrix& rounded = registers.RoundedShowMatrix;
+    // Built on the stack and copied once, so a render allocates nothing after the first.
+    char text[kMatrixTextCapacity];
+    char* out = text;
+    const char* lastCell = text;
+    const char* lastCellEnd = text;
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            lastCell = out;
+            out = WriteCell(out, rounded.re(r, c), rounded.im(r, c));
+            lastCellEnd = out;
+            const auto length = static_cast<std::size_t>(out - lastCell);
+            if (length < kCellWidth) {
+                std::memset(out, ' ', kCellWidth - length);
+                out += kCellWidth - length;
+            }
         }
-        registers.MatrixText += "\r\n";
+        out = Append(out, "\r\n", 2);
     }
+    // The last cell's text stays behind in CellText, as it would after FormatCell.
+    registers.CellText.assign(lastCell, static_cast<std::size_t>(lastCellEnd - lastCell));
+    registers.MatrixText.assign(text, static_cast<std::size_t>(out - text));
 }
 
 void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,
