@@ -1,5 +1,6 @@
 #include "core/matrix_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -96,6 +97,7 @@ namespace {
 // Longest cell: two numbers, "+" and "i".
 constexpr std::size_t kCellTextCapacity = 2 * kNumberTextCapacity + 2;
 constexpr std::size_t kCellWidth = kPadBase + 1;
+static_assert(kCellTextCapacity >= kCellWidth);
 constexpr std::size_t kMatrixTextCapacity = 16 * kCellTextCapacity + 4 * 2;
 
 char* Append(char* out, const char* text, std::size_t length) {
@@ -139,18 +141,15 @@ void RenderMatrixText(SharedRegisters& registers) {
     // Built on the stack and copied once, so a render allocates nothing after the first.
     char text[kMatrixTextCapacity];
     char* out = text;
-    const char* lastCell = text;
-    const char* lastCellEnd = text;
+    char* lastCell = text;
+    char* lastCellEnd = text;
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
+            // Blank the whole width first: a fixed-size fill the compiler inlines.
+            std::memset(out, ' ', kCellWidth);
             lastCell = out;
-            out = WriteCell(out, rounded.re(r, c), rounded.im(r, c));
-            lastCellEnd = out;
-            const auto length = static_cast<std::size_t>(out - lastCell);
-            if (length < kCellWidth) {
-                std::memset(out, ' ', kCellWidth - length);
-                out += kCellWidth - length;
-            }
+            lastCellEnd = WriteCell(out, rounded.re(r, c), rounded.im(r, c));
+            out = std::max(lastCellEnd, out + kCellWidth);
         }
         out = Append(out, "\r\n", 2);
     }
