@@ -43,31 +43,33 @@ double FloorImaginary(double scaledFloor) {
     return scaledFloor;
 }
 
-// What is left of a > 0 after taking away 10000s, then 1000s, 100s, 10s and 1s
-// while more than each remains: a value in (0, 1], 1 for whole numbers. Every
-// such subtraction is exact in binary, so a - (ceil(a) - 1) is the same value,
-// reached without a loop that would never end for huge or infinite a.
-double SnapRemainder(double a) {
-    if (a == 0.0) return 0.0;
-    if (std::floor(a) == a) return 1.0;  // whole numbers, infinity included
-    return a - (std::ceil(a) - 1.0);
+// floor(y) for |y| < 2^31 by way of a 32-bit integer: a few instructions where
+// std::floor is a long sequence on a plain x86-64 target. Minus zero gives +0.
+double FloorSmall(double y) {
+    const double truncated = static_cast<double>(static_cast<std::int32_t>(y));
+    return truncated > y ? truncated - 1.0 : truncated;
 }
 
-// Moves a value lying within the margin of a whole number onto it: a small
-// fraction is dropped, one just short of the next whole number is lifted.
-double Snap(double x) {
-    if (!std::isfinite(x)) return x;
-    const double sign = x >= 0 ? 1.0 : -1.0;
-    const double a = std::fabs(x);
-    const double r = SnapRemainder(a);
-    double v;
-    if (r <= kSnapMargin) {
-        v = std::floor(a);
-    } else {
-        v = a;
-        if (r + kSnapMargin >= 1) v = std::floor(a + kSnapMargin);
-    }
-    return v * sign;
+// One component floored to the decimals of scale (10 to 10000), then moved
+// onto a whole number within the margin: a small fraction is dropped, one just
+// short of the next whole number is lifted. Only for |x| < 10000, which every
+// component but NaN is once the matrix shows decimals, so the integer floor
+// applies; the sign of a floored zero is lost, as the snap makes +0 of any zero.
+double FloorAndSnap(double x, double scale) {
+    const double floored = FloorSmall(x * scale) / scale;
+    const double a = std::fabs(floored);
+    const double whole = FloorSmall(a);
+    // What is left after taking away 10000s, 1000s, 100s, 10s and 1s while more
+    // than each remains: each of those subtractions is exact, so it is the
+    // fraction a - floor(a). (A whole number above zero would leave 1 instead
+    // of 0, but it stays where it is either way.)
+    const double fraction = a - whole;
+    double v = a;
+    if (fraction <= kSnapMargin)
+        v = whole;
+    else if (fraction + kSnapMargin >= 1)
+        v = FloorSmall(a + kSnapMargin);
+    return floored >= 0 ? v : -v;
 }
 
 }  // namespace
@@ -77,19 +79,26 @@ void RoundShowMatrix(SharedRegisters& registers) {
     const ComplexMatrix& source = registers.ShowMatrix;
     ComplexMatrix& rounded = registers.RoundedShowMatrix;
     const int d = DecimalCount(LargestComponent(source));
-    const double scale = kScale[d];
 
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            rounded.re(r, c) = std::floor(source.re(r, c) * scale) / scale;
-            rounded.im(r, c) = FloorImaginary(std::floor(source.im(r, c) * scale)) / scale;
-        }
-    }
     // With no decimals every value is already whole and the snap changes nothing.
-    if (d == 0) return;
-    for (int part = 0; part < 2; ++part)
-        for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c) rounded.v[r][c][part] = Snap(rounded.v[r][c][part]);
+    if (d == 0) {
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 4; ++c) {
+                rounded.re(r, c) = std::floor(source.re(r, c));
+                rounded.im(r, c) = FloorImaginary(std::floor(source.im(r, c)));
+            }
+        }
+        return;
+    }
+    // Every component is now below 10000 or NaN (which stays NaN), and a scaled
+    // imaginary part below 10^8 passes through the 32-bit integer unchanged.
+    const double scale = kScale[d];
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            for (int part = 0; part < 2; ++part) {
+                const double x = source.v[r][c][part];
+                rounded.v[r][c][part] = std::fabs(x) < 10000 ? FloorAndSnap(x, scale) : std::floor(x * scale) / scale;
+            }
 }
 
 namespace {
