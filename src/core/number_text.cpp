@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,6 +12,16 @@ namespace selvaris {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+
+// "00", "01", ... "99" one after the other.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 
 char* Copy(char* out, const char* text) {
     const std::size_t length = std::strlen(text);
@@ -30,22 +41,23 @@ char* WriteTenThousandths(char* out, double x) {
     const auto k = static_cast<std::int64_t>(scaled >= 0 ? scaled + 0.5 : scaled - 0.5);
     if (static_cast<double>(k) / kScale != x) return nullptr;
 
-    std::uint64_t magnitude = static_cast<std::uint64_t>(k < 0 ? -k : k);
+    char* const limit = out + kNumberTextCapacity;
+    const std::uint64_t magnitude = static_cast<std::uint64_t>(k < 0 ? -k : k);
     if (k < 0) *out++ = '-';
-    out = std::to_chars(out, out + kNumberTextCapacity, magnitude / 10000).ptr;
-    unsigned fraction = static_cast<unsigned>(magnitude % 10000);
+    out = std::to_chars(out, limit, magnitude / 10000).ptr;
+    const auto fraction = static_cast<unsigned>(magnitude % 10000);
     if (fraction == 0) return out;
-    int width = 4;
-    while (fraction % 10 == 0) {
-        fraction /= 10;
-        --width;
-    }
     *out++ = '.';
-    for (int i = width - 1; i >= 0; --i) {
-        out[i] = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
-    return out + width;
+    // The four digits, of which the trailing zeros are left out by fixed-size
+    // copies (single stores): nothing may land past the end of the text.
+    char digits[4];
+    std::memcpy(digits, kDigitPairs.data() + 2 * (fraction / 100), 2);
+    std::memcpy(digits + 2, kDigitPairs.data() + 2 * (fraction % 100), 2);
+    if (fraction % 10 != 0) return static_cast<char*>(std::memcpy(out, digits, 4)) + 4;
+    if (fraction % 100 != 0) return static_cast<char*>(std::memcpy(out, digits, 3)) + 3;
+    if (fraction % 1000 != 0) return static_cast<char*>(std::memcpy(out, digits, 2)) + 2;
+    *out = digits[0];
+    return out + 1;
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ inline constexpr std::size_t kNumberTextCapacity = 24;
 std::string FormatNumber(double x);
 
 // The same text written at out, which has room for kNumberTextCapacity
-// characters; returns the end of what was written. Allocates nothing.
+// characters; returns the end of the text and touches nothing beyond it.
+// Allocates nothing.
 char* WriteNumber(char* out, double x);
 
 }  // namespace selvaris
