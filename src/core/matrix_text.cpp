@@ -1,7 +1,9 @@
 #include "core/matrix_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "core/number_text.h"
@@ -11,7 +13,7 @@ namespace selvaris {
 namespace {
 
 constexpr double kSnapMargin = 0.0002;
-constexpr int kPadBase = 18;
+constexpr std::size_t kPadBase = 18;
 
 // Decimals shown for a matrix whose largest component (real and imaginary
 // parts taken separately) is m. Every value of 10000 or more shows none.
@@ -41,31 +43,33 @@ double FloorImaginary(double scaledFloor) {
     return scaledFloor;
 }
 
-// What is left of a > 0 after taking away 10000s, then 1000s, 100s, 10s and 1s
-// while more than each remains: a value in (0, 1], 1 for whole numbers. Every
-// such subtraction is exact in binary, so a - (ceil(a) - 1) is the same value,
-// reached without a loop that would never end for huge or infinite a.
-double SnapRemainder(double a) {
-    if (a == 0.0) return 0.0;
-    if (std::floor(a) == a) return 1.0;  // whole numbers, infinity included
-    return a - (std::ceil(a) - 1.0);
+// floor(y) for |y| < 2^31 by way of a 32-bit integer: a few instructions where
+// std::floor is a long sequence on a plain x86-64 target. Minus zero gives +0.
+double FloorSmall(double y) {
+    const double truncated = static_cast<double>(static_cast<std::int32_t>(y));
+    return truncated > y ? truncated - 1.0 : truncated;
 }
 
-// Moves a value lying within the margin of a whole number onto it: a small
-// fraction is dropped, one just short of the next whole number is lifted.
-double Snap(double x) {
-    if (!std::isfinite(x)) return x;
-    const double sign = x >= 0 ? 1.0 : -1.0;
-    const double a = std::fabs(x);
-    const double r = SnapRemainder(a);
-    double v;
-    if (r <= kSnapMargin) {
-        v = std::floor(a);
-    } else {
-        v = a;
-        if (r + kSnapMargin >= 1) v = std::floor(a + kSnapMargin);
-    }
-    return v * sign;
+// One component floored to the decimals of scale (10 to 10000), then moved
+// onto a whole number within the margin: a small fraction is dropped, one just
+// short of the next whole number is lifted. Only for |x| < 10000, which every
+// component but NaN is once the matrix shows decimals, so the integer floor
+// applies; the sign of a floored zero is lost, as the snap makes +0 of any zero.
+double FloorAndSnap(double x, double scale) {
+    const double floored = FloorSmall(x * scale) / scale;
+    const double a = std::fabs(floored);
+    const double whole = FloorSmall(a);
+    // What is left after taking away 10000s, 1000s, 100s, 10s and 1s while more
+    // than each remains: each of those subtractions is exact, so it is the
+    // fraction a - floor(a). (A whole number above zero would leave 1 instead
+    // of 0, but it stays where it is either way.)
+    const double fraction = a - whole;
+    double v = a;
+    if (fraction <= kSnapMargin)
+        v = whole;
+    else if (fraction + kSnapMargin >= 1)
+        v = FloorSmall(a + kSnapMargin);
+    return floored >= 0 ? v : -v;
 }
 
 }  // namespace
@@ -75,65 +79,92 @@ void RoundShowMatrix(SharedRegisters& registers) {
     const ComplexMatrix& source = registers.ShowMatrix;
     ComplexMatrix& rounded = registers.RoundedShowMatrix;
     const int d = DecimalCount(LargestComponent(source));
-    const double scale = kScale[d];
 
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            rounded.re(r, c) = std::floor(source.re(r, c) * scale) / scale;
-            rounded.im(r, c) = FloorImaginary(std::floor(source.im(r, c) * scale)) / scale;
-        }
-    }
     // With no decimals every value is already whole and the snap changes nothing.
-    if (d == 0) return;
-    for (int part = 0; part < 2; ++part)
-        for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c) rounded.v[r][c][part] = Snap(rounded.v[r][c][part]);
+    if (d == 0) {
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 4; ++c) {
+                rounded.re(r, c) = std::floor(source.re(r, c));
+                rounded.im(r, c) = FloorImaginary(std::floor(source.im(r, c)));
+            }
+        }
+        return;
+    }
+    // Every component is now below 10000 or NaN (which stays NaN), and a scaled
+    // imaginary part below 10^8 passes through the 32-bit integer unchanged.
+    const double scale = kScale[d];
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            for (int part = 0; part < 2; ++part) {
+                const double x = source.v[r][c][part];
+                rounded.v[r][c][part] = std::fabs(x) < 10000 ? FloorAndSnap(x, scale) : std::floor(x * scale) / scale;
+            }
 }
+
+namespace {
+
+// Longest cell: two numbers, "+" and "i".
+constexpr std::size_t kCellTextCapacity = 2 * kNumberTextCapacity + 2;
+constexpr std::size_t kCellWidth = kPadBase + 1;
+static_assert(kCellTextCapacity >= kCellWidth);
+constexpr std::size_t kMatrixTextCapacity = 16 * kCellTextCapacity + 4 * 2;
+
+char* Append(char* out, const char* text, std::size_t length) {
+    std::memcpy(out, text, length);
+    return out + length;
+}
+
+// The text of one element, written at out (room for kCellTextCapacity characters).
+char* WriteCell(char* out, double re, double im) {
+    if (re == 0 && im == 0) return Append(out, "0", 1);
+    if (im == 0) return WriteNumber(out, re);
+    if (re == 0) {
+        if (im == 1) return Append(out, "i", 1);
+        if (im == -1) return Append(out, "-i", 2);
+        return Append(WriteNumber(out, im), "i", 1);
+    }
+    out = WriteNumber(out, re);
+    if (im == 1) return Append(out, "+i", 2);
+    if (im == -1) return Append(out, "-i", 2);
+    if (!(im < 0)) *out++ = '+';  // positive, or NaN
+    return Append(WriteNumber(out, im), "i", 1);
+}
+
+}  // namespace
 
 void FormatCell(SharedRegisters& registers, std::int16_t row, std::int16_t column) {
     if (row < 0 || row > 3 || column < 0 || column > 3) {
         registers.CellText.clear();
         return;
     }
-    const double re = registers.RoundedShowMatrix.re(row, column);
-    const double im = registers.RoundedShowMatrix.im(row, column);
-    std::string& text = registers.CellText;
-    if (re == 0 && im == 0) {
-        text = "0";
-    } else if (im == 0) {
-        text = FormatNumber(re);
-    } else if (re == 0) {
-        if (im == 1)
-            text = "i";
-        else if (im == -1)
-            text = "-i";
-        else
-            text = FormatNumber(im) + "i";
-    } else if (im == 1) {
-        text = FormatNumber(re) + "+i";
-    } else if (im == -1) {
-        text = FormatNumber(re) + "-i";
-    } else if (im < 0) {
-        text = FormatNumber(re) + FormatNumber(im) + "i";
-    } else {  // positive, or NaN
-        text = FormatNumber(re) + "+" + FormatNumber(im) + "i";
-    }
+    char cell[kCellTextCapacity];
+    const char* end =
+        WriteCell(cell, registers.RoundedShowMatrix.re(row, column), registers.RoundedShowMatrix.im(row, column));
+    // assign keeps the string's storage once it is large enough.
+    registers.CellText.assign(cell, static_cast<std::size_t>(end - cell));
 }
 
 void RenderMatrixText(SharedRegisters& registers) {
     RoundShowMatrix(registers);
-    for (std::int16_t r = 0; r < 4; ++r) {
-        for (std::int16_t c = 0; c < 4; ++c) {
-            FormatCell(registers, r, c);
-            if (r == 0 && c == 0)
-                registers.MatrixText = registers.CellText;
-            else
-                registers.MatrixText += registers.CellText;
-            const int pad = kPadBase - static_cast<int>(registers.CellText.size()) + 1;
-            if (pad > 0) registers.MatrixText.append(static_cast<std::size_t>(pad), ' ');
+    const ComplexMatrix& rounded = registers.RoundedShowMatrix;
+    // Built on the stack and copied once, so a render allocates nothing after the first.
+    char text[kMatrixTextCapacity];
+    char* out = text;
+    char* lastCell = text;
+    char* lastCellEnd = text;
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            // Blank the whole width first: a fixed-size fill the compiler inlines.
+            std::memset(out, ' ', kCellWidth);
+            lastCell = out;
+            lastCellEnd = WriteCell(out, rounded.re(r, c), rounded.im(r, c));
+            out = std::max(lastCellEnd, out + kCellWidth);
         }
-        registers.MatrixText += "\r\n";
+        out = Append(out, "\r\n", 2);
     }
+    // The last cell's text stays behind in CellText, as it would after FormatCell.
+    registers.CellText.assign(lastCell, static_cast<std::size_t>(lastCellEnd - lastCell));
+    registers.MatrixText.assign(text, static_cast<std::size_t>(out - text));
 }
 
 void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,
