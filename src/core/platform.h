@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace selvaris {
@@ -29,6 +30,10 @@ public:
 
     // The busy (hourglass) mouse pointer on or off.
     virtual void SetBusyPointer(bool busy) = 0;
+
+    // The desktop's own dialog for the name of a file to write; nothing when
+    // the user cancels. A desktop without one never offers a name.
+    virtual std::optional<std::string> AskSaveFileName(const std::string& /*title*/) { return std::nullopt; }
 };
 
 }  // namespace selvaris

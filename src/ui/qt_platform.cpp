@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -57,6 +58,13 @@ void QtPlatform::ShowModal(Window& window) {
     dialog.move(x, y);
     dialog.exec();
     if (!window.IsClosed()) window.Close();
+}
+
+std::optional<std::string> QtPlatform::AskSaveFileName(const std::string& title) {
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), ToQt(title), QString(),
+                                                      QStringLiteral("OpenQASM (*.qasm);;JSON (*.json)"));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toUtf8().toStdString();
 }
 
 int QtPlatform::ScreenWidthTwips() const { return PixelsToTwips(ScreenSize().width()); }

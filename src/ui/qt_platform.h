@@ -12,6 +12,7 @@ public:
     int ScreenWidthTwips() const override;
     int ScreenHeightTwips() const override;
     void SetBusyPointer(bool busy) override;
+    std::optional<std::string> AskSaveFileName(const std::string& title) override;
 
 private:
     int busyDepth_ = 0;

@@ -48,8 +48,9 @@ void Form1::AcceptFinalGate() {
         MarkFinalGatePattern(registers_, state_.Tolerance, *this);
         SetEnabled(kUndoSingleGateButton, false);
         BuildFactors();
-        for (const char* button :
-             {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton})
+        ShowReconstructionError();
+        for (const char* button : {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton,
+                                   kFactorForwardButton, kExportButton})
             SetEnabled(button, true);
         state_.BrowseStep = 1;
         BrowseFactors(-1);

@@ -65,6 +65,7 @@ void Form1::DeclareClickHandlers() {
         {kFactorForwardFiveButton, [this] { BrowseFactors(+5); }},
         {kPartialBackButton, [this] { PartialProductBack(); }},
         {kPartialForwardButton, [this] { PartialProductForward(); }},
+        {kExportButton, [this] { ExportCircuit(); }},
         {kShapeTestButton,
          [this] {
              SetDrawSurface(kEarlierGatePicture);

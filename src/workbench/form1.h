@@ -8,6 +8,7 @@
 #include "core/platform.h"
 #include "core/shared_registers.h"
 #include "core/window.h"
+#include "export/decomposition.h"
 #include "workbench/pickable_cells.h"
 #include "workbench/workbench_state.h"
 
@@ -64,6 +65,12 @@ public:
     void PartialProductForward();
     void ShowPartial();
 
+    // The factor list as plain data: the target as set, the factors whose
+    // product gives it back, and the names of the recorded steps.
+    Decomposition CurrentDecomposition() const;
+    // "回路を書き出す": the decomposition as OpenQASM and JSON files.
+    void ExportCircuit();
+
     // Cell label colours from CurrentTarget: red where nonzero, blue where zero.
     void ColourCells();
     // All 32 gate-grid labels light grey.
@@ -92,6 +99,7 @@ private:
     // Inverts InverseSource into InverseResult, with the inversion's own messages.
     void Invert();
     void SetDrawSurface(const char* picture) { drawSurface_ = picture; }
+    void ShowReconstructionError();
 
     SharedRegisters& registers_;
     Platform& platform_;

@@ -83,6 +83,11 @@ void Form1::DeclareControls() {
     AddControl({"Picture1", kPicture, "", 120, 5400, 1455, 855, true, true, -1, "今までのゲートの逆行列（回路図）"})
         .backColour = kWhite;
     AddControl({"Picture2", kPicture, "", 6600, 4800, 1335, 855, true, true, -1, "ゲート（回路図）"}).backColour = kWhite;
+
+    // Our own addition, in the free area right of Picture2: the check of the
+    // factor list and its export for other tools.
+    AddControl({"ReconstructionErrorLabel", kLabel, "", 8160, 4860, 4095, 255});
+    AddControl({"ExportButton", kButton, "回路を書き出す", 8160, 5220, 2415, 375, true, false});
 }
 
 }  // namespace selvaris

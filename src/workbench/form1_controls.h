@@ -20,6 +20,7 @@ inline constexpr const char* kEarlierGateForwardButton = "Command3";
 inline constexpr const char* kPartialBackButton = "Command4";     // hidden
 inline constexpr const char* kPartialForwardButton = "Command40";  // hidden
 inline constexpr const char* kShapeTestButton = "Command9";        // hidden
+inline constexpr const char* kExportButton = "ExportButton";
 
 // Matrix boxes that the user sees.
 inline constexpr const char* kPreviousTargetBox = "Text91";
@@ -32,6 +33,9 @@ inline constexpr const char* kFactorBox = "Text14";
 inline constexpr const char* kEarlierGatePositionLabel = "Label4";
 inline constexpr const char* kFactorKindLabel = "Label6";
 inline constexpr const char* kFactorPositionLabel = "Label7";
+
+// How far the product of the factors is from the target.
+inline constexpr const char* kReconstructionErrorLabel = "ReconstructionErrorLabel";
 
 // Circuit pictures.
 inline constexpr const char* kEarlierGatePicture = "Picture1";
@@ -52,6 +56,7 @@ inline constexpr const char* kPartialCountBox = "t34";
 inline constexpr const char* kMessageTitle = "メッセージ";
 inline constexpr const char* kUnpickableCellMessage = "このセルはクリック出来ません";
 inline constexpr const char* kTooManyGatesMessage = "ゲート数が多すぎます";
+inline constexpr const char* kExportTitle = "回路を書き出す";
 
 // The name of the step that records the final gate.
 inline constexpr const char* kFinalGateStepName = "org_gate";

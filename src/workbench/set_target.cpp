@@ -46,7 +46,8 @@ void Form1::AcceptEnteredTarget() {
     ColourCells();
     GreyGateGrids();
     for (const char* box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
-                            kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel})
+                            kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel,
+                            kReconstructionErrorLabel})
         SetText(box, "");
     SetEnabled(kEarlierGateBackButton, false);
     SetEnabled(kEarlierGateForwardButton, false);
@@ -57,7 +58,7 @@ void Form1::AcceptEnteredTarget() {
     // a step exists or a final gate has built the factor list.
     for (const char* button : {kChooseLeftButton, kChooseRightButton, kSingleGateButton, kUndoSingleGateButton,
                                kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
-                               kFactorForwardFiveButton})
+                               kFactorForwardFiveButton, kExportButton})
         SetEnabled(button, false);
     ClearPicture(kEarlierGatePicture);
     ClearPicture(kFactorPicture);

@@ -30,6 +30,14 @@ void FakePlatform::SetBusyPointer(bool on) {
     log.push_back(on ? "busy:on" : "busy:off");
 }
 
+std::optional<std::string> FakePlatform::AskSaveFileName(const std::string& title) {
+    log.push_back("ask:" + title);
+    if (saveNames.empty()) return std::nullopt;
+    std::optional<std::string> name = saveNames.front();
+    saveNames.pop_front();
+    return name;
+}
+
 std::vector<std::string> FakePlatform::unusedScripts() const {
     std::vector<std::string> names;
     for (const auto& [name, queue] : scripts_)

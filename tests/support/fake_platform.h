@@ -30,6 +30,8 @@ public:
     int ScreenWidthTwips() const override { return screenWidth; }
     int ScreenHeightTwips() const override { return screenHeight; }
     void SetBusyPointer(bool busy) override;
+    // Answers the next file-name question from saveNames (a cancel when it is empty).
+    std::optional<std::string> AskSaveFileName(const std::string& title) override;
 
     // Queues what the user does in the next modal showing of formName.
     void OnShow(const std::string& formName, Script script) { scripts_[formName].push_back(std::move(script)); }
@@ -41,6 +43,7 @@ public:
     int screenWidth = 19200;
     int screenHeight = 10800;
     bool busy = false;
+    std::deque<std::optional<std::string>> saveNames;
 
 private:
     std::map<std::string, std::deque<Script>> scripts_;

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "entry/builtin_matrices.h"
+#include "export/reconstruction.h"
+#include "files/temp_folder.h"
+#include "workbench_flow.h"
+
+namespace selvaris {
+namespace {
+
+using testing::WorkbenchFlow;
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct Decomposed : WorkbenchFlow {
+    testing::TempFolder folder;
+    Decomposed() {
+        SetTargetMatrix(QftMatrix());
+        for (const char* cell : {"la30", "la20", "la10", "la21", "la31", "la32"})
+            if (form.Get(cell).backColour == kRed) Step(cell, 'L');
+        FinalGate("1");
+    }
+};
+
+TEST(ExportFlow, TheErrorLineAndTheExportBelongToTheCurrentFactorList) {
+    Decomposed wb;
+    const Decomposition d = wb.form.CurrentDecomposition();
+    EXPECT_EQ(d.factors.size(), static_cast<std::size_t>(wb.S().StepCount));
+    EXPECT_EQ(d.stepNames.size(), d.factors.size() - 1);
+    EXPECT_EQ(wb.form.Text("ReconstructionErrorLabel"), ReconstructionErrorLine(ReconstructionError(d)));
+    EXPECT_LT(ReconstructionError(d), 1e-14);
+    ASSERT_TRUE(wb.Enabled("ExportButton"));
+
+    wb.platform.saveNames.push_back(wb.folder / "qft.qasm");
+    wb.form.Click("ExportButton");
+    EXPECT_TRUE(wb.platform.messages.empty());
+    EXPECT_NE(Contents(wb.folder / "qft.qasm").find("qreg q[2];"), std::string::npos);
+    EXPECT_NE(Contents(wb.folder / "qft.json").find("\"factors\""), std::string::npos);
+
+    wb.SetTargetMatrix(QftMatrix());
+    EXPECT_EQ(wb.form.Text("ReconstructionErrorLabel"), "");
+    EXPECT_FALSE(wb.Enabled("ExportButton"));
+}
+
+TEST(ExportFlow, AFileBesideTheChosenOneIsOnlyReplacedWhenTheUserSaysSo) {
+    Decomposed wb;
+    std::ofstream(wb.folder / "kept.json") << "mine";
+    wb.platform.saveNames = {wb.folder / "kept.qasm", std::nullopt};
+    wb.platform.Answer(MessageAnswer::No);
+    wb.form.Click("ExportButton");
+    ASSERT_EQ(wb.platform.messages.size(), 1u);
+    EXPECT_EQ(wb.platform.messages[0].title, "Tormelle");
+    EXPECT_EQ(Contents(wb.folder / "kept.json"), "mine");
+    EXPECT_FALSE(std::filesystem::exists(wb.folder / "kept.qasm"));
+
+    wb.form.Click("ExportButton");  // cancelled in the dialog: nothing asked, nothing written
+    EXPECT_EQ(wb.platform.messages.size(), 1u);
+    EXPECT_EQ(Contents(wb.folder / "kept.json"), "mine");
+}
+
+}  // namespace
+}  // namespace selvaris
