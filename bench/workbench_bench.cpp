@@ -2,9 +2,13 @@
 // with every display they update, next to the arithmetic-only figures.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <complex>
+#include <vector>
 #include <random>
 
+#include "cli/headless_decomposition.h"
+#include "export/reconstruction.h"
 #include "silent_platform.h"
 #include "workbench/form1.h"
 
@@ -88,6 +92,28 @@ void BM_WholeDecomposition(benchmark::State& state) {
     state.counters["steps"] = b.form.State().StepCount;
 }
 BENCHMARK(BM_WholeDecomposition)->Unit(benchmark::kMicrosecond);
+
+// The command line's path for many matrices: no window and no matrix text,
+// over 10,000 seeded random unitaries, one per iteration.
+void BM_CommandLineDecomposition(benchmark::State& state) {
+    static const std::vector<ComplexMatrix> targets = [] {
+        std::mt19937_64 rng(3);
+        std::vector<ComplexMatrix> all(10000);
+        for (ComplexMatrix& m : all) m = RandomUnitary(rng);
+        return all;
+    }();
+    SilentPlatform platform;
+    HeadlessWorkbench workbench(platform);
+    double worst = 0.0;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const HeadlessOutcome outcome =
+            workbench.Decompose(targets[next++ % targets.size()], DefaultPlan(), ComplexMatrix::Identity());
+        worst = std::max(worst, ReconstructionError(outcome.decomposition));
+    }
+    state.SetLabel("worst reconstruction error " + ShortScientific(worst));
+}
+BENCHMARK(BM_CommandLineDecomposition)->Unit(benchmark::kMicrosecond)->Iterations(10000);
 
 }  // namespace
 }  // namespace selvaris

@@ -170,6 +170,7 @@ void RenderMatrixText(SharedRegisters& registers) {
 void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,
                    const std::string& textBox) {
     registers.ShowMatrix = matrix;
+    if (!window.TextsShown()) return;
     RenderMatrixText(registers);
     window.SetText(textBox, registers.MatrixText);
 }

@@ -103,6 +103,11 @@ public:
 
     void SetObserver(WindowObserver* observer) { observer_ = observer; }
 
+    // False for a window nobody will ever look at (the command line's): its
+    // matrix texts then need not be rendered.
+    void SetTextsShown(bool shown) { textsShown_ = shown; }
+    bool TextsShown() const { return textsShown_; }
+
 protected:
     struct ControlLayout {
         std::string name;
@@ -140,6 +145,7 @@ private:
     std::vector<Control> controls_;
     std::unordered_map<std::string, std::size_t> index_;
     WindowObserver* observer_ = nullptr;
+    bool textsShown_ = true;
 };
 
 }  // namespace selvaris

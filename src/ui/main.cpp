@@ -2,6 +2,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
 #include "core/shared_registers.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
@@ -21,6 +26,10 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line needs no display and opens no window.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (selvaris::IsCommandLine(args)) return selvaris::RunCommandLine(args, std::cout, std::cerr);
+
     if (!HasDisplay()) {
         std::fputs("selvaris: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
                    "start it from a desktop session or under xvfb-run.\n",

@@ -50,9 +50,10 @@ void Form1::ShowBrowseStep() {
 
 void Form1::ShowFactor() {
     registers_.ShowMatrix = state_.FactorHist.at(state_.BrowseStep);
-    RenderMatrixText(registers_);
     SetDrawSurface(kFactorPicture);
     ShowFactorShape(registers_, state_.Tolerance, *this);
+    if (!TextsShown()) return;
+    RenderMatrixText(registers_);
     SetText(kFactorBox, registers_.MatrixText);
     const bool complex = registers_.MatrixText.find('i') != std::string::npos;
     SetText(kFactorKindLabel, complex ? "複素数" : "実数");

@@ -86,9 +86,11 @@ void Form1::FinishStep() {
 
     registers_.ShowMatrix = state_.SingleGateMode ? state_.MergedGateHist.at(k) : state_.GateHist.at(k);
     if (state_.SingleGateMode) PaintGateGrid(registers_, state_.SavedGridIsR, state_.Tolerance, *this);
-    RenderMatrixText(registers_);
-    SetText(kStepGateBox, registers_.MatrixText);
-    state_.InverseTextHist[static_cast<std::size_t>(k)] = registers_.MatrixText;
+    if (TextsShown()) {
+        RenderMatrixText(registers_);
+        SetText(kStepGateBox, registers_.MatrixText);
+        state_.InverseTextHist[static_cast<std::size_t>(k)] = registers_.MatrixText;
+    }
     state_.InverseShapeHist[static_cast<std::size_t>(k)] =
         ClassifyGateShape(registers_.ShowMatrix, kShapeClosedTopControl, state_.Tolerance);
 }

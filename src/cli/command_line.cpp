@@ -1,0 +1,173 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "cli/console_platform.h"
+#include "cli/headless_decomposition.h"
+#include "core/matrix_text.h"
+#include "export/export_files.h"
+#include "export/reconstruction.h"
+#include "files/file_messages.h"
+#include "files/matrix_file_io.h"
+#include "files/safe_file_write.h"
+
+namespace selvaris {
+namespace {
+
+const char* const kUsage =
+    "usage: selvaris decompose FILE.gyo [--plan la30L,la20L,la10L,la21L,la31L,la32L] [--final FILE.gyo]\n"
+    "                          [--qasm OUT.qasm] [--json OUT.json]\n"
+    "       selvaris decompose --batch DIR [--plan ...] [--final FILE.gyo]\n";
+
+struct Options {
+    std::string file;
+    std::string batchFolder;
+    std::vector<PlanStep> plan = DefaultPlan();
+    ComplexMatrix finalGate = ComplexMatrix::Identity();
+    std::string qasm;
+    std::string json;
+};
+
+// The options, or nothing after saying what is wrong.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
+    Options options;
+    std::map<std::string, std::string> values;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--plan" || arg == "--final" || arg == "--qasm" || arg == "--json" || arg == "--batch") {
+            if (i + 1 >= args.size() || values.count(arg)) {
+                err << "selvaris: " << arg << " needs one value\n" << kUsage;
+                return std::nullopt;
+            }
+            values[arg] = args[++i];
+        } else if (arg.rfind("--", 0) != 0 && options.file.empty()) {
+            options.file = arg;
+        } else {
+            err << "selvaris: unexpected argument " << arg << "\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    options.batchFolder = values["--batch"];
+    if (options.file.empty() == options.batchFolder.empty() ||
+        (!options.batchFolder.empty() && (values.count("--qasm") || values.count("--json")))) {
+        err << kUsage;
+        return std::nullopt;
+    }
+    if (values.count("--plan")) {
+        const std::optional<std::vector<PlanStep>> plan = ParsePlan(values["--plan"]);
+        if (!plan) {
+            err << "selvaris: a plan is a comma-separated list of la10, la20, la21, la30, la31, la32, each followed "
+                   "by L or R\n";
+            return std::nullopt;
+        }
+        options.plan = *plan;
+    }
+    if (values.count("--final")) {
+        const MatrixFileRead final = ReadMatrixFile(values["--final"]);
+        if (!final.matrix) {
+            err << kFileMessageTitle << ": " << OpenFailedMessage(values["--final"], final.failure) << '\n';
+            return std::nullopt;
+        }
+        options.finalGate = *final.matrix;
+    }
+    options.qasm = values["--qasm"];
+    options.json = values["--json"];
+    return options;
+}
+
+std::string FactorText(const ComplexMatrix& factor) {
+    SharedRegisters scratch;
+    scratch.ShowMatrix = factor;
+    RenderMatrixText(scratch);
+    std::string text;
+    for (char ch : scratch.MatrixText)
+        if (ch != '\r') text += ch;
+    return text;
+}
+
+void PrintFactors(const Decomposition& d, std::ostream& out) {
+    for (std::size_t k = 0; k < d.factors.size(); ++k) {
+        out << "F" << k << " " << (k < d.stepNames.size() ? d.stepNames[k] : "(残り)") << '\n';
+        out << FactorText(d.factors[k]);
+    }
+    out << ReconstructionErrorLine(ReconstructionError(d)) << '\n';
+}
+
+// Reads, decomposes and reports one file; the exit status for it.
+int DecomposeFile(const std::string& path, const Options& options, HeadlessOutcome& outcome, std::ostream& err) {
+    const MatrixFileRead read = ReadMatrixFile(path);
+    if (!read.matrix) {
+        err << kFileMessageTitle << ": " << OpenFailedMessage(path, read.failure) << '\n';
+        return kExitFailed;
+    }
+    ConsolePlatform platform(err);
+    HeadlessWorkbench workbench(platform);
+    outcome = workbench.Decompose(*read.matrix, options.plan, options.finalGate);
+    return outcome.status == HeadlessOutcome::Status::Done ? kExitDone : kExitNotUnitary;
+}
+
+int DecomposeOne(const Options& options, std::ostream& out, std::ostream& err) {
+    HeadlessOutcome outcome;
+    const int status = DecomposeFile(options.file, options, outcome, err);
+    if (status != kExitDone) return status;
+    out << options.file << ": " << outcome.steps << " steps, " << outcome.decomposition.factors.size()
+        << " factors\n";
+    PrintFactors(outcome.decomposition, out);
+    if (options.qasm.empty() && options.json.empty()) return kExitDone;
+    const ExportOutcome written =
+        ExportDecomposition(outcome.decomposition, ExportPaths{options.qasm, options.json}, ReplaceFileContents);
+    for (const std::string& message : written.messages) err << kFileMessageTitle << ": " << message << '\n';
+    const bool complete = (options.qasm.empty() || written.qasmWritten) && (options.json.empty() || written.jsonWritten);
+    return complete ? kExitDone : kExitFailed;
+}
+
+bool IsMatrixFileName(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return extension == ".gyo";
+}
+
+// One line per file: name, steps and reconstruction error, or what went wrong.
+int DecomposeFolder(const Options& options, std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    std::vector<std::filesystem::path> files;
+    for (std::filesystem::directory_iterator it(options.batchFolder, error), end; !error && it != end;
+         it.increment(error))
+        if (IsMatrixFileName(it->path())) files.push_back(it->path());
+    if (error) {
+        err << kFileMessageTitle << ": " << OpenFailedMessage(options.batchFolder, DescribeFileError(error)) << '\n';
+        return kExitFailed;
+    }
+    std::sort(files.begin(), files.end());
+    int status = kExitDone;
+    for (const std::filesystem::path& file : files) {
+        HeadlessOutcome outcome;
+        const int fileStatus = DecomposeFile(file.string(), options, outcome, err);
+        out << file.filename().string() << '\t';
+        if (fileStatus == kExitDone)
+            out << outcome.steps << '\t' << ShortScientific(ReconstructionError(outcome.decomposition)) << '\n';
+        else
+            out << "-\t" << (fileStatus == kExitNotUnitary ? "not unitary" : "unreadable") << '\n';
+        if (fileStatus != kExitDone) status = kExitFailed;
+    }
+    return status;
+}
+
+}  // namespace
+
+bool IsCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] == "decompose"; }
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!IsCommandLine(args)) {
+        err << kUsage;
+        return kExitFailed;
+    }
+    const std::optional<Options> options = ParseOptions(args, err);
+    if (!options) return kExitFailed;
+    return options->batchFolder.empty() ? DecomposeOne(*options, out, err) : DecomposeFolder(*options, out, err);
+}
+
+}  // namespace selvaris
