@@ -95,6 +95,7 @@ test: test-normal test-asan test-fuzz
 
 bench: build
 	./$(BUILD)/bench/selvaris_bench
+	./$(BUILD)/bench/startup_bench ./$(BUILD)/selvaris ./$(BUILD)/bench/qt_baseline
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
