@@ -2,7 +2,6 @@
 
 #include "circuit/shape_picture.h"
 #include "core/colour.h"
-#include "core/complex_matrix.h"
 #include "core/zero_tests.h"
 
 namespace selvaris {
@@ -13,12 +12,10 @@ Form1::Form1(SharedRegisters& registers, Platform& platform)
 }
 
 std::string Form1::CellLabel(int row, int column) {
-    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) return {};
     return "la" + std::to_string(row) + std::to_string(column);
 }
 
 std::string Form1::GridLabel(bool rightGrid, int row, int column) {
-    if (!IsMatrixIndex(row) || !IsMatrixIndex(column)) return {};
     return std::string(rightGrid ? "g2_" : "g1_") + std::to_string(row) + std::to_string(column);
 }
 
