@@ -2,12 +2,14 @@
 # Both first install, with apt, whatever of the packages below is missing.
 
 PACKAGES := g++ cmake ninja-build make pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-            fonts-ipafont-gothic fonts-dejavu-core
+            fonts-ipafont-gothic fonts-dejavu-core clang libclang-rt-dev
 BUILD := build
 BUILD_ASAN := build-asan
+BUILD_FUZZ := build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-normal test-asan bench screenshots clean
+.PHONY: all deps build run test test-normal test-asan test-fuzz fuzz fuzz-build bench screenshots clean
 
 all: build
 
@@ -58,14 +60,46 @@ test-asan: deps $(BUILD_ASAN)/build.ninja
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-normal test-asan
+# The fuzz targets are built by clang with libFuzzer, in a build of their own.
+$(BUILD_FUZZ)/build.ninja:
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DSELVARIS_FUZZ=ON -DSELVARIS_BUILD_UI=OFF -DSELVARIS_BUILD_BENCH=OFF -DSELVARIS_BUILD_TESTS=OFF
+
+fuzz-build: deps $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+
+# $(call run_fuzz,target,seconds,longest input): new inputs go to a corpus in the
+# build folder, the checked-in seeds in fuzz/corpus/ are only read; a crash or a
+# broken invariant stops make and leaves the input as $(BUILD_FUZZ)/crash-*.
+define run_fuzz
+	@mkdir -p $(BUILD_FUZZ)/corpus/$(1)
+	@echo "Fuzzing $(1) for $(2) s"
+	@UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ./$(BUILD_FUZZ)/fuzz/$(1)_fuzz -max_total_time=$(2) \
+	  -max_len=$(3) -timeout=20 -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/crash-$(1)- \
+	  $(CURDIR)/$(BUILD_FUZZ)/corpus/$(1) $(CURDIR)/fuzz/corpus/$(1) >$(BUILD_FUZZ)/$(1).log 2>&1 || \
+	  { tail -n 40 $(BUILD_FUZZ)/$(1).log; echo "fuzz: $(1) failed; the input is in $(BUILD_FUZZ)/crash-$(1)-*"; exit 1; }
+	@grep -E "^stat::number_of_executed_units" $(BUILD_FUZZ)/$(1).log | sed 's/^stat::number_of_executed_units:/  inputs tried:/'
+endef
+
+fuzz: fuzz-build
+	$(call run_fuzz,cell_parser,$(FUZZ_SECONDS),64)
+	$(call run_fuzz,matrix_file,$(FUZZ_SECONDS),512)
+	$(call run_fuzz,matrix_numeric,$(FUZZ_SECONDS),512)
+
+test-fuzz: fuzz-build
+	$(call run_fuzz,cell_parser,15,64)
+	$(call run_fuzz,matrix_file,15,512)
+	$(call run_fuzz,matrix_numeric,15,512)
+
+test: test-normal test-asan test-fuzz
 
 bench: build
 	./$(BUILD)/bench/selvaris_bench
+	./$(BUILD)/bench/startup_bench ./$(BUILD)/selvaris ./$(BUILD)/bench/qt_baseline
 
 # The README's walkthrough, drawn by the program on the offscreen platform.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/selvaris_walkthrough docs
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

