@@ -5,6 +5,8 @@
 #include "core/shared_registers.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_translation.h"
+#include "ui/window_scale.h"
 #include "ui/window_binding.h"
 #include "workbench/form1.h"
 
@@ -28,6 +30,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    selvaris::ui::InstallQtJapaneseTranslation(app);
+    selvaris::ui::ApplyUiScaleForPrimaryScreen();
     selvaris::ui::InstallApplicationFonts();
 
     selvaris::ui::QtPlatform platform;

@@ -36,6 +36,11 @@ MessageAnswer QtPlatform::MessageBox(const std::string& text, int style, const s
     const bool yesNo = (style & 7) == 4;
     QMessageBox box(IconOf(style), ToQt(title), ToQt(text),
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, QApplication::activeWindow());
+    if (yesNo) {
+        const auto defaultButton = (style & kStyleSecondButtonDefault) ? QMessageBox::No : QMessageBox::Yes;
+        box.setDefaultButton(defaultButton);
+        box.setEscapeButton(QMessageBox::No);
+    }
     // A busy pointer must not hide the question from the user.
     const bool wasBusy = busyDepth_ > 0;
     if (wasBusy) QApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "files/form8.h"
 #include "files/matrix_file_format.h"
@@ -89,7 +90,7 @@ TEST_F(SaveWindowFlow, SavesTheEntryMatrixAsData1InTheCurrentFolderAndCloses) {
     registers.EntryMatrix = m;
     const bool leftOpen = Run([&](Window& w) {
         EXPECT_EQ(w.Get("Dir1").items.at(0), temp.str());
-        EXPECT_EQ(w.Get("Drive1").items, std::vector<std::string>{"/"});
+        EXPECT_EQ(w.Get("Drive1").items, (std::vector<std::string>{"/", home.str()}));
         w.Click("Command1");
     });
     EXPECT_FALSE(leftOpen);
@@ -111,21 +112,22 @@ TEST_F(SaveWindowFlow, ListsMatrixFilesAndClickingOneCopiesItsNameWithoutExtensi
     });
 }
 
+// The question's default button is No, so Enter (the unscripted answer) keeps the old file.
 TEST_F(SaveWindowFlow, OverwritingANonEmptyFileAsksFirst) {
     struct Case {
-        MessageAnswer answer;
+        std::optional<MessageAnswer> answer;  // nothing: Enter on the default button
         bool written;
     };
-    for (const Case c : {Case{MessageAnswer::Yes, true}, Case{MessageAnswer::No, false}}) {
+    for (const Case c : {Case{MessageAnswer::Yes, true}, Case{MessageAnswer::No, false}, Case{std::nullopt, false}}) {
         const std::vector<std::uint8_t> old(300, 0x5A);
         WriteBytes(temp / "data1.gyo", old);
         platform.messages.clear();
-        platform.Answer(c.answer);
+        if (c.answer) platform.Answer(*c.answer);
         const bool leftOpen = Run([](Window& w) { w.Click("Command1"); });
 
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].text, temp / "data1.gyo" + kOverwriteTail);
-        EXPECT_EQ(platform.messages[0].style, 52);
+        EXPECT_EQ(platform.messages[0].style, 52 + 256);
         EXPECT_EQ(platform.messages[0].title, "Tormelle");
         EXPECT_EQ(ReadBytes(temp / "data1.gyo"), c.written ? Encoded(registers.EntryMatrix) : old);
         EXPECT_EQ(leftOpen, !c.written);
@@ -161,10 +163,10 @@ TEST_F(SaveWindowFlow, SavesIntoAFolderChosenInTheFolderList) {
     fs::create_directories(temp.path() / "sub" / "deeper");
     const bool leftOpen = Run([&](Window& w) {
         EXPECT_EQ(w.Get("Dir1").items, (std::vector<std::string>{temp.str(), "..", "sub"}));
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "sub"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "sub"));
         EXPECT_EQ(w.Get("Dir1").items, (std::vector<std::string>{temp / "sub", "..", "deeper"}));
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "deeper"));
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", ".."));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "deeper"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", ".."));
         EXPECT_EQ(w.Get("Dir1").items.at(0), temp / "sub");
         w.TypeText("Text1", "kept");
         w.Click("Command1");
@@ -173,14 +175,73 @@ TEST_F(SaveWindowFlow, SavesIntoAFolderChosenInTheFolderList) {
     EXPECT_EQ(ReadBytes(temp / "sub/kept.gyo"), Encoded(registers.EntryMatrix));
 }
 
-TEST_F(SaveWindowFlow, TheDriveListLeadsToTheRootWithoutAWayUp) {
-    Run([](Window& w) {
+TEST_F(SaveWindowFlow, TheDriveListLeadsToTheRootAndHomeAndKeepsTheListsWhenReChosen) {
+    fs::create_directory(home.path() / "inner");
+    Run([&](Window& w) {
+        const auto dirs = [&] { return w.Get("Dir1").items; };
+        const std::vector<std::string> start = dirs();
+        w.ListClick("Drive1", 0);  // "/" is already chosen: nothing moves
+        EXPECT_EQ(dirs(), start);
+
+        w.ListClick("Drive1", 1);
+        EXPECT_EQ(dirs().at(0), home.str());
+        EXPECT_EQ(w.Get("Drive1").selectedIndex, 1);
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "inner"));
+        EXPECT_EQ(w.Get("Drive1").selectedIndex, 1);  // still inside home
+        w.ListClick("Drive1", 1);
+        EXPECT_EQ(dirs().at(0), home / "inner");
+
         w.ListClick("Drive1", 0);
-        const auto& items = w.Get("Dir1").items;
-        ASSERT_FALSE(items.empty());
-        EXPECT_EQ(items[0], "/");
+        EXPECT_EQ(dirs().at(0), "/");
         EXPECT_EQ(ItemIndex(w, "Dir1", ".."), -1);
+        EXPECT_EQ(w.Get("Drive1").selectedIndex, 0);
     });
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// A single click only highlights a folder; activating it (double click, Enter) enters it.
+TEST_F(SaveWindowFlow, FoldersAreEnteredOnActivationNotOnAClick) {
+    fs::create_directories(temp.path() / "a");
+    fs::create_directories(temp.path() / "b" / "y");
+    Run([&](Window& w) {
+        w.ListClick("Dir1", ItemIndex(w, "Dir1", "b"));
+        EXPECT_EQ(w.Get("Dir1").items.at(0), temp.str());
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "b"));
+        EXPECT_EQ(w.Get("Dir1").items.at(0), temp / "b");
+        w.SetSelectedIndex("Dir1", ItemIndex(w, "Dir1", ".."));  // an arrow key
+        w.PressEnter("Dir1");
+        EXPECT_EQ(w.Get("Dir1").items.at(0), temp.str());
+    });
+}
+
+// Names that neither list would show, and a name typed for a file listed with
+// its extension in capitals.
+TEST_F(SaveWindowFlow, HiddenNamesAreRefusedAndCapitalExtensionsAreWrittenAgain) {
+    for (const std::string name : {".hidden", ".", ".."}) {
+        platform.messages.clear();
+        EXPECT_TRUE(Run([&](Window& w) {
+            w.TypeText("Text1", name);
+            w.PressEnter("Text1");
+        })) << name;
+        ASSERT_EQ(platform.messages.size(), 1u) << name;
+        EXPECT_EQ(platform.messages[0].text, temp / (name + ".gyo") + " に保存できませんでした（「.」で始まる名前は一覧に表示されないので使えません）。");
+        EXPECT_TRUE(FolderEntries(temp.path()).empty()) << name;
+    }
+
+    WriteBytes(temp / "UPPER.GYO", std::vector<std::uint8_t>(256, 7));
+    platform.messages.clear();
+    platform.Answer(MessageAnswer::Yes);
+    const bool leftOpen = Run([&](Window& w) {
+        EXPECT_EQ(w.Get("File1").items, std::vector<std::string>{"UPPER.GYO"});
+        w.ListActivate("File1", 0);
+        EXPECT_EQ(w.Text("Text1"), "UPPER");
+        w.PressEnter("Text1");
+    });
+    EXPECT_FALSE(leftOpen);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, temp / "UPPER.GYO" + kOverwriteTail);
+    EXPECT_EQ(FolderEntries(temp.path()), std::vector<std::string>{"UPPER.GYO"});
+    EXPECT_EQ(ReadBytes(temp / "UPPER.GYO"), Encoded(registers.EntryMatrix));
 }
 
 // Every failure names the path and the reason, keeps the window open and writes nothing.
@@ -210,7 +271,7 @@ TEST_F(SaveWindowFlow, AFailedSaveSaysWhyAndWritesNothing) {
         const std::vector<std::string> before = FolderEntries(temp.path());
         platform.messages.clear();
         const bool leftOpen = Run([&](Window& w) {
-            if (*c.enterFolder) w.ListClick("Dir1", ItemIndex(w, "Dir1", c.enterFolder));
+            if (*c.enterFolder) w.ListActivate("Dir1", ItemIndex(w, "Dir1", c.enterFolder));
             if (c.removeEnteredFolder) fs::remove(gone);
             w.TypeText("Text1", c.name);
             w.Click("Command1");
@@ -232,7 +293,7 @@ TEST_F(SaveWindowFlow, AReadOnlyFolderIsReportedAndNothingWritten) {
     fs::create_directory(temp.path() / "locked");
     fs::permissions(temp.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
     const bool leftOpen = Run([](Window& w) {
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "locked"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "locked"));
         w.Click("Command1");
     });
     EXPECT_TRUE(leftOpen);
@@ -246,7 +307,7 @@ TEST_F(SaveWindowFlow, AFolderThatVanishedIsReportedAndTheListsStay) {
     WriteBytes(temp / "here.gyo", {1});
     Run([&](Window& w) {
         fs::remove(temp.path() / "gone");
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "gone"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "gone"));
         EXPECT_EQ(w.Get("Dir1").items, (std::vector<std::string>{temp.str(), "..", "gone"}));
         EXPECT_EQ(w.Get("File1").items, std::vector<std::string>{"here.gyo"});
     });
