@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
+#include <optional>
+
 #include "core/platform.h"
 
 namespace selvaris::ui {
@@ -13,8 +17,16 @@ public:
     int ScreenHeightTwips() const override;
     void SetBusyPointer(bool busy) override;
 
+    // Places windows as on a screen of this size instead of the primary screen.
+    void UseScreenSize(QSize size) { screenSize_ = size; }
+
 private:
+    QSize ScreenSize() const;
+    // Where windows may lie: the screen without the desktop's panels.
+    QRect ScreenArea() const;
+
     int busyDepth_ = 0;
+    std::optional<QSize> screenSize_;
 };
 
 }  // namespace selvaris::ui
