@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -113,32 +112,12 @@ inline std::vector<std::uint8_t> Encoded(const ComplexMatrix& m) {
     return {bytes.begin(), bytes.end()};
 }
 
-// Sets an environment variable and restores it afterwards.
-class EnvironmentGuard {
-public:
-    EnvironmentGuard(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) previous_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~EnvironmentGuard() {
-        if (previous_)
-            ::setenv(name_, previous_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    EnvironmentGuard(const EnvironmentGuard&) = delete;
-    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> previous_;
-};
-
 // A file window's flow, run with a fresh temporary folder as the current
 // folder and another as the user's home folder.
 class FileWindowFlow : public ::testing::Test {
 protected:
-    FileWindowFlow() : guard_(temp.path()), homeGuard_("HOME", home.str()) {}
+    // Every fixture sets HOME anew, so none needs it restored.
+    FileWindowFlow() : guard_(temp.path()) { ::setenv("HOME", home.str().c_str(), 1); }
 
     TempFolder temp;
     TempFolder home;
@@ -147,7 +126,6 @@ protected:
 
 private:
     CurrentFolderGuard guard_;
-    EnvironmentGuard homeGuard_;
 };
 
 }  // namespace selvaris::testing

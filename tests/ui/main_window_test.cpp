@@ -74,23 +74,14 @@ TEST(MainWindowWidgets, MatrixBoxesAndPicturesAreNamedForScreenReaders) {
     EXPECT_FALSE(b.Find("Picture2")->accessibleName().isEmpty());
 }
 
-// At every scale the program may choose, fonts shrink with the boxes.
-class MatrixBoxAtScale : public ::testing::TestWithParam<double> {
-protected:
-    void SetUp() override {
-        testing::App();
-        SetUiScale(GetParam());
-        InstallApplicationFonts();
-    }
-    void TearDown() override {
-        SetUiScale(kSupportedUiScales[0]);
-        InstallApplicationFonts();
-    }
-};
-
+// At every scale the program may choose, the fonts shrink with the boxes.
+class MatrixBoxAtScale : public ::testing::TestWithParam<double> {};
 INSTANTIATE_TEST_SUITE_P(SupportedScales, MatrixBoxAtScale, ::testing::ValuesIn(kSupportedUiScales));
 
 TEST_P(MatrixBoxAtScale, ShowsFourLinesOfFourCellsWithoutScrolling) {
+    testing::App();
+    SetUiScale(GetParam());
+    InstallApplicationFonts();
     BoundWorkbench b;
     ComplexMatrix wide;
     for (int r = 0; r < 4; ++r)
@@ -110,6 +101,8 @@ TEST_P(MatrixBoxAtScale, ShowsFourLinesOfFourCellsWithoutScrolling) {
     const QRect area = box->viewport()->contentsRect();
     for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line.trimmed()) + 4, area.width());
     EXPECT_LE(4 * metrics.lineSpacing() + 4, area.height());
+    SetUiScale(kSupportedUiScales[0]);
+    InstallApplicationFonts();
 }
 
 TEST(MainWindowWidgets, ModelChangesReachTheWidgetsAndLabelClicksReachTheModel) {
