@@ -1,8 +1,8 @@
 # Selvaris: `make run` builds and starts the program, `make test` builds and runs every test.
 # Both first install, with apt, whatever of the packages below is missing.
 
-PACKAGES := g++ cmake ninja-build make pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-            fonts-ipafont-gothic fonts-dejavu-core clang libclang-rt-dev
+PACKAGES := g++ cmake ninja-build make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
+            libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core clang libclang-rt-dev
 BUILD := build
 BUILD_ASAN := build-asan
 BUILD_FUZZ := build-fuzz

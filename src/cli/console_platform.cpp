@@ -7,7 +7,7 @@ namespace selvaris {
 MessageAnswer ConsolePlatform::MessageBox(const std::string& text, int style, const std::string& title) {
     messages_ << title << ": " << text << '\n';
     // Nobody is there to agree, so a question is answered with its safe side.
-    return (style & 7) == 4 ? MessageAnswer::No : MessageAnswer::Ok;
+    return StyleButtonsAndIcon(style) == kStyleExclamationYesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
 void ConsolePlatform::ShowModal(Window& window) {

@@ -10,6 +10,11 @@ class Window;
 // Message box styles as button-and-icon values.
 inline constexpr int kStyleExclamationOk = 48;
 inline constexpr int kStyleExclamationYesNo = 52;
+// Added to a style: the second button (No) is the default, so Enter and Escape answer No.
+inline constexpr int kStyleSecondButtonDefault = 256;
+
+// The button and icon part of a style, without the default-button flag.
+constexpr int StyleButtonsAndIcon(int style) { return style & 0xFF; }
 
 enum class MessageAnswer { Ok, Yes, No };
 

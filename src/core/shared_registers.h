@@ -39,6 +39,8 @@ struct SharedRegisters {
     bool EntryError = false;
     std::int16_t EntryErrorRow = 0;
     std::int16_t EntryErrorColumn = 0;
+    // Every cell refused by the last parse of the entry cells: bit 4 * row + column.
+    std::uint16_t EntryRefusedCells = 0;
     bool MatrixFileLoaded = false;
 };
 

@@ -149,12 +149,35 @@ void Window::ListClick(const std::string& name, int index) {
     OnListClick(name, index);
 }
 
-void Window::ListDoubleClick(const std::string& name, int index) {
+void Window::ListActivate(const std::string& name, int index) {
     if (!Accepts(name)) return;
     Control& c = Mutable(name);
     if (index < 0 || index >= static_cast<int>(c.items.size())) return;
     c.selectedIndex = index;
-    OnListDoubleClick(name, index);
+    OnListActivate(name, index);
+}
+
+void Window::PressEnter(const std::string& name) {
+    if (!Accepts(name)) return;
+    const Control& c = Get(name);
+    switch (c.kind) {
+        case ControlKind::Button:
+            Click(name);
+            return;
+        case ControlKind::FolderList:
+        case ControlKind::FileList:
+            ListActivate(name, c.selectedIndex);
+            return;
+        case ControlKind::DriveList:
+            return;
+        default:
+            break;
+    }
+    for (const Control& button : controls_)
+        if (button.kind == ControlKind::Button && button.isDefault && button.visible && button.enabled) {
+            Click(button.name);
+            return;
+        }
 }
 
 }  // namespace selvaris

@@ -39,6 +39,7 @@ struct Control {
     bool border = false;                // a thin frame, for labels that show only a colour
     Drawing drawing;                    // picture boxes: what has been drawn since the last clear
     std::vector<std::string> items;     // list controls
+    bool isDefault = false;             // buttons: Enter runs the visible one
     int selectedIndex = -1;             // list controls
 };
 
@@ -99,7 +100,11 @@ public:
     void Click(const std::string& name);
     void TypeText(const std::string& name, const std::string& text);
     void ListClick(const std::string& name, int index);
-    void ListDoubleClick(const std::string& name, int index);
+    // A double click on a list item, or Enter on the highlighted one.
+    void ListActivate(const std::string& name, int index);
+    // Enter in a control: a button runs, a list activates its highlighted item,
+    // anywhere else the window's visible default button runs (if it has one).
+    void PressEnter(const std::string& name);
 
     void SetObserver(WindowObserver* observer) { observer_ = observer; }
 
@@ -122,6 +127,8 @@ protected:
     };
     Control& AddControl(const ControlLayout& layout);
     Control& Mutable(const std::string& name);
+    // Enter anywhere in the window that is not a button or a list runs this button while it is visible.
+    void MakeDefaultButton(const std::string& name) { Mutable(name).isDefault = true; }
     void Notify(const Control& control);
 
     virtual void OnLoad() {}
@@ -129,7 +136,7 @@ protected:
     virtual void OnClick(const std::string& /*name*/) {}
     virtual void OnTextEdited(const std::string& /*name*/) {}
     virtual void OnListClick(const std::string& /*name*/, int /*index*/) {}
-    virtual void OnListDoubleClick(const std::string& /*name*/, int /*index*/) {}
+    virtual void OnListActivate(const std::string& /*name*/, int /*index*/) {}
 
 private:
     bool Accepts(const std::string& name) const;

@@ -159,9 +159,7 @@ CellCheck CheckCell(std::u16string_view units) {
     const int plus = c.Count(u'+');
     const int minus = c.Count(u'-');
     if (partCount == 1 && plus + minus > 1) return Refused(CellError::TooManySignsOneNumber);
-    // A number is positive without a sign, so a leading "+" is refused like the
-    // "+" of "i+1".
-    if (plus > 0 && (unitForm || c.Is(0, u'+'))) return Refused(CellError::PlusNotNeeded);
+    if (plus > 0 && unitForm) return Refused(CellError::PlusNotNeeded);
     if (partCount == 2 && plus > 1) return Refused(CellError::TooManyPlus);
     if (partCount == 2 && minus > 2) return Refused(CellError::TooManyMinus);
 
@@ -180,6 +178,11 @@ CellCheck CheckCell(std::u16string_view units) {
     // Two points are allowed in two numbers, but never both in the same one (1.2.3+4i).
     if (partCount == 2 && (c.Count(u'.', start, firstEnd) > 1 || c.Count(u'.', secondStart, secondEnd) > 1))
         return Refused(CellError::TooManyPointsTwoNumbers);
+
+    // A number is positive without a sign, so a leading "+" is refused like the
+    // "+" of "i+1"; only once every other check has passed, so that a text with
+    // more wrong with it hears about that first.
+    if (c.Is(0, u'+')) return Refused(CellError::PlusNotNeeded);
 
     // Every text that got here has a value; the fallback only guards the conversion.
     return Convert(c).value_or(Refused(CellError::BadStart));
@@ -204,6 +207,8 @@ void ParseCell(const std::string& text, int row, int column, CellValues& values,
     registers.EntryError = true;
     registers.EntryErrorRow = static_cast<std::int16_t>(row);
     registers.EntryErrorColumn = static_cast<std::int16_t>(column);
+    if (row >= 0 && row < 4 && column >= 0 && column < 4)
+        registers.EntryRefusedCells = static_cast<std::uint16_t>(registers.EntryRefusedCells | (1u << (4 * row + column)));
 }
 
 }  // namespace selvaris

@@ -36,7 +36,8 @@ struct CellValues {
 // Checks and converts the text of the cell in 0-based row and column. Accepted:
 // the value goes into values. Refused: one message box (style 48, title
 // "Message") naming the cell, then EntryError is set and EntryErrorRow /
-// EntryErrorColumn hold the cell's position; values keep what they held.
+// EntryErrorColumn hold the cell's position, its bit is added to
+// EntryRefusedCells; values keep what they held.
 // A row or column outside 0..3 names no cell: EntryError is set, nothing else.
 void ParseCell(const std::string& text, int row, int column, CellValues& values, SharedRegisters& registers,
                Platform& platform);

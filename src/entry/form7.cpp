@@ -40,6 +40,9 @@ Form7::Form7(SharedRegisters& registers, Platform& platform)
     button("Command4", "行列を開く", 3120, 22);
     button("Command5", "行列を保存", 3600, 23);
     SetVisible("Command7", false);
+    // Enter in a cell closes the window by whichever of the two is shown.
+    MakeDefaultButton("Command9");
+    MakeDefaultButton("Command7");
 
     // Laid out but never shown.
     AddControl({"Command8", ControlKind::Button, "テスト行列セット", 1440, 2280, 1575, 375, false, true});
@@ -65,14 +68,16 @@ void Form7::OnLoad() {
     else
         ShowEntryMatrix();
 
-    // Only a cell the user can type into is marked: a mark in one of the locked
-    // cells of the final gate could never be corrected, and "実行" would refuse it
-    // and store the neighbouring cell's value in its place.
-    const int row = registers_.EntryErrorRow;
-    const int column = registers_.EntryErrorColumn;
-    if (previousClosingRefused && row >= 0 && row < kCells && column >= 0 && column < kCells &&
-        Get(CellName(row, column)).enabled)
-        SetText(CellName(row, column), kErrorMark);
+    // Every refused cell is marked: each was stored with the value of the cell
+    // parsed before it, which the user never typed. Only a cell the user can type
+    // into is marked: a mark in one of the locked cells of the final gate could
+    // never be corrected, and "実行" would refuse it and store the neighbouring
+    // cell's value in its place.
+    if (!previousClosingRefused) return;
+    for (int r = 0; r < kCells; ++r)
+        for (int c = 0; c < kCells; ++c)
+            if ((registers_.EntryRefusedCells >> (kCells * r + c)) & 1u && Get(CellName(r, c)).enabled)
+                SetText(CellName(r, c), kErrorMark);
 }
 
 void Form7::OnUnload() {
@@ -130,6 +135,7 @@ void Form7::ShowEntryMatrix() {
 void Form7::ShowFinalGateMatrix() { ShowInCells(registers_.FinalGateMatrix); }
 
 void Form7::StoreCells(ComplexMatrix& destination) {
+    registers_.EntryRefusedCells = 0;
     for (int c = 0; c < kCells; ++c)
         for (int r = 0; r < kCells; ++r) {
             ParseCell(Text(CellName(r, c)), r, c, cellValues_, registers_, platform_);

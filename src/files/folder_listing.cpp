@@ -1,6 +1,7 @@
 #include "files/folder_listing.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -15,11 +16,11 @@ namespace {
 
 const std::string kExtension = kMatrixFileExtension;
 
-bool IsHidden(const std::string& name) { return name.empty() || name.front() == '.'; }
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 void AddEntry(const fs::directory_entry& entry, FolderContents& contents) {
     const std::string name = entry.path().filename().string();
-    if (IsHidden(name)) return;
+    if (IsHiddenName(name)) return;
     std::error_code kindError;  // an entry that vanished meanwhile is simply left out
     if (entry.is_directory(kindError))
         contents.folders.push_back(name);
@@ -29,8 +30,14 @@ void AddEntry(const fs::directory_entry& entry, FolderContents& contents) {
 
 }  // namespace
 
+bool IsHiddenName(const std::string& name) { return name.empty() || name.front() == '.'; }
+
 bool IsMatrixFileName(const std::string& name) {
-    return name.size() > kExtension.size() && name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) == 0;
+    if (name.size() <= kExtension.size()) return false;
+    const std::size_t from = name.size() - kExtension.size();
+    for (std::size_t k = 0; k < kExtension.size(); ++k)
+        if (Lower(name[from + k]) != kExtension[k]) return false;
+    return true;
 }
 
 std::string MatrixFileStem(const std::string& fileName) {
@@ -44,6 +51,32 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 std::string MatrixFilePath(const std::string& folder, const std::string& stem) {
     return JoinPath(folder, stem + kExtension);
+}
+
+std::string MatrixFileSavePath(const std::string& folder, const std::string& stem) {
+    const std::string exact = MatrixFilePath(folder, stem);
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+    std::vector<std::string> variants;
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == stem.size() + kExtension.size() && name.compare(0, stem.size(), stem) == 0 &&
+            IsMatrixFileName(name))
+            variants.push_back(name);
+    }
+    if (variants.empty()) return exact;
+    return JoinPath(folder, *std::min_element(variants.begin(), variants.end()));
+}
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return "";
+    const fs::path path = fs::path(home).lexically_normal();
+    std::error_code error;
+    if (!path.is_absolute() || !fs::is_directory(path, error)) return "";
+    std::string text = path.string();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text == "/" ? "" : text;
 }
 
 std::string ParentFolder(const std::string& folder) {

@@ -12,6 +12,7 @@ Form8::Form8(SharedRegisters& registers, Platform& platform)
       registers_(registers) {
     AddControl({"Text1", ControlKind::TextBox, "data1", 120, 4200, 3015, 270, true, true, 3, "ファイル名"});
     AddControl({"Command1", ControlKind::Button, "保存", 3240, 3960, 975, 615, true, true, 4});
+    MakeDefaultButton("Command1");  // Enter in the name box saves
     // Byte and double round-trip probes from early development: laid out but kept
     // hidden, and nothing ever shows them, so they need no handlers.
     AddControl({"Command2", ControlKind::Button, "put", 3360, 1800, 855, 375, false, true});
@@ -35,11 +36,16 @@ void Form8::Save() {
         ShowMessage(EmptyFileNameMessage());
         return;
     }
-    const std::string path = MatrixFilePath(Folder(), name);
     if (name.find_first_of(std::string("/\0", 2)) != std::string::npos) {
-        ShowMessage(SaveFailedMessage(path, "ファイル名に「/」や NUL 文字は使えません"));
+        ShowMessage(SaveFailedMessage(MatrixFilePath(Folder(), name), "ファイル名に「/」や NUL 文字は使えません"));
         return;
     }
+    // Neither list shows such a file, so the user could never find it again.
+    if (IsHiddenName(name)) {
+        ShowMessage(SaveFailedMessage(MatrixFilePath(Folder(), name), "「.」で始まる名前は一覧に表示されないので使えません"));
+        return;
+    }
+    const std::string path = MatrixFileSavePath(Folder(), name);
 
     const SaveTarget target = InspectSaveTarget(path);
     if (target.kind == SaveTarget::Kind::Refused) {
@@ -47,7 +53,8 @@ void Form8::Save() {
         return;
     }
     if (target.kind == SaveTarget::Kind::NonEmptyFile &&
-        platform_.MessageBox(OverwriteQuestion(path), kStyleExclamationYesNo, kOverwriteTitle) == MessageAnswer::No) {
+        platform_.MessageBox(OverwriteQuestion(path), kStyleExclamationYesNo + kStyleSecondButtonDefault,
+                             kOverwriteTitle) == MessageAnswer::No) {
         SetText("Text1", "");
         return;
     }

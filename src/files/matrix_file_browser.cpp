@@ -23,7 +23,9 @@ MatrixFileBrowser::MatrixFileBrowser(std::string formName, std::string caption, 
 }
 
 void MatrixFileBrowser::ShowStartFolder() {
-    SetItems("Drive1", {kRoot}, 0);
+    drives_ = {kRoot};
+    if (const std::string home = HomeFolder(); !home.empty()) drives_.push_back(home);
+    SetItems("Drive1", drives_, 0);
     const std::string start = StartFolder();
     const FolderListing listing = ListFolder(start);
     // An unreadable start folder still shows its path and the way up.
@@ -54,17 +56,35 @@ void MatrixFileBrowser::ShowFolder(std::string folder, const std::vector<std::st
     }
     SetItems("Dir1", std::move(items), 0);
     SetItems("File1", files);
+    ShowDriveOf(folder);
+}
+
+void MatrixFileBrowser::ShowDriveOf(const std::string& folder) {
+    shownDrive_ = 0;
+    for (std::size_t k = 1; k < drives_.size(); ++k) {
+        const std::string& drive = drives_[k];
+        if (folder == drive || folder.rfind(drive + "/", 0) == 0) shownDrive_ = static_cast<int>(k);
+    }
+    SetSelectedIndex("Drive1", shownDrive_);
 }
 
 void MatrixFileBrowser::OnListClick(const std::string& name, int index) {
     if (name == "Drive1") {
-        EnterFolder(kRoot);
-    } else if (name == "Dir1") {
-        if (index >= 0 && index < static_cast<int>(folderTargets_.size()))
-            EnterFolder(folderTargets_[static_cast<std::size_t>(index)]);
+        if (index == shownDrive_ || index < 0 || index >= static_cast<int>(drives_.size())) return;
+        EnterFolder(drives_[static_cast<std::size_t>(index)]);
+        SetSelectedIndex("Drive1", shownDrive_);  // back to the drive shown when the folder could not be entered
     } else if (name == "File1") {
         const std::string fileName = Get("File1").items.at(static_cast<std::size_t>(index));
         OnMatrixFileClicked(fileName);
+    }
+}
+
+void MatrixFileBrowser::OnListActivate(const std::string& name, int index) {
+    if (name == "Dir1") {
+        if (index >= 0 && index < static_cast<int>(folderTargets_.size()))
+            EnterFolder(folderTargets_[static_cast<std::size_t>(index)]);
+    } else if (name == "File1") {
+        OnListClick(name, index);
     }
 }
 

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,8 +9,10 @@
 #include "core/shared_registers.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_translation.h"
 #include "ui/startup_probe.h"
 #include "ui/window_binding.h"
+#include "ui/window_scale.h"
 #include "workbench/form1.h"
 
 namespace {
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    selvaris::ui::InstallQtJapaneseTranslation(app);
+    selvaris::ui::ApplyUiScaleForPrimaryScreen();
     selvaris::ui::InstallApplicationFonts();
 
     selvaris::ui::QtPlatform platform;

@@ -26,17 +26,29 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
-QSize ScreenSize() {
+}  // namespace
+
+QRect QtPlatform::ScreenArea() const {
+    if (screenSize_) return QRect(QPoint(0, 0), *screenSize_);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QSize QtPlatform::ScreenSize() const {
+    if (screenSize_) return *screenSize_;
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1024, 768);
 }
-
-}  // namespace
 
 MessageAnswer QtPlatform::MessageBox(const std::string& text, int style, const std::string& title) {
     const bool yesNo = (style & 7) == 4;
     QMessageBox box(IconOf(style), ToQt(title), ToQt(text),
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, QApplication::activeWindow());
+    if (yesNo) {
+        const auto defaultButton = (style & kStyleSecondButtonDefault) ? QMessageBox::No : QMessageBox::Yes;
+        box.setDefaultButton(defaultButton);
+        box.setEscapeButton(QMessageBox::No);
+    }
     // A busy pointer must not hide the question from the user.
     const bool wasBusy = busyDepth_ > 0;
     if (wasBusy) QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -51,10 +63,12 @@ void QtPlatform::ShowModal(Window& window) {
     if (window.IsClosed()) return;
     ModelDialog dialog(window, QApplication::activeWindow());
     // The window goes where its opener placed it, pulled back just enough to
-    // stay whole on a screen that is too small for that place.
-    const QSize screen = ScreenSize();
-    const int x = std::max(0, std::min(TwipsToPixels(window.Left()), screen.width() - dialog.width()));
-    const int y = std::max(0, std::min(TwipsToPixels(window.Top()), screen.height() - dialog.height()));
+    // stay whole, frame included, on a screen that is too small for that place.
+    const QRect area = ScreenArea();
+    const int right = area.right() + 1 - (dialog.width() + kFrameAllowanceWidth);
+    const int bottom = area.bottom() + 1 - (dialog.height() + kFrameAllowanceHeight);
+    const int x = std::max(area.left(), std::min(TwipsToPixels(window.Left()), right));
+    const int y = std::max(area.top(), std::min(TwipsToPixels(window.Top()), bottom));
     dialog.move(x, y);
     dialog.exec();
     if (!window.IsClosed()) window.Close();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
+#include <optional>
+
 #include "core/platform.h"
 
 namespace selvaris::ui {
@@ -14,8 +18,16 @@ public:
     void SetBusyPointer(bool busy) override;
     std::optional<std::string> AskSaveFileName(const std::string& title) override;
 
+    // Places windows as on a screen of this size instead of the primary screen.
+    void UseScreenSize(QSize size) { screenSize_ = size; }
+
 private:
+    QSize ScreenSize() const;
+    // Where windows may lie: the screen without the desktop's panels.
+    QRect ScreenArea() const;
+
     int busyDepth_ = 0;
+    std::optional<QSize> screenSize_;
 };
 
 }  // namespace selvaris::ui

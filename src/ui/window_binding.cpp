@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/colour_description.h"
 #include "ui/clickable_label.h"
 #include "ui/picture_widget.h"
 #include "ui/twips.h"
@@ -34,7 +36,7 @@ QFont MatrixFont() {
     QFont font(QString::fromLatin1(kMatrixFontFamily));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPixelSize(kMatrixPixelSize);
+    font.setPixelSize(MatrixPixelSize());
     return font;
 }
 
@@ -70,7 +72,7 @@ void SetComboItems(QComboBox* combo, const Control& control) {
 
 void InstallApplicationFonts() {
     QFont font(QString::fromLatin1(kCaptionFontFamily));
-    font.setPixelSize(kCaptionPixelSize);
+    font.setPixelSize(CaptionPixelSize());
     QApplication::setFont(font);
 }
 
@@ -86,6 +88,7 @@ WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<v
                             TwipsToPixels(control.height));
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQt(control.accessibleName));
         widgets_[control.name] = widget;
+        widget->installEventFilter(this);
         Apply(control, widget);
     }
     // Tab order: controls with a tab index, in that order.
@@ -154,10 +157,9 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
                 const int row = list->row(item);
                 QMetaObject::invokeMethod(this, [this, name, row] { window_.ListClick(name, row); }, Qt::QueuedConnection);
             });
-            connect(list, &QListWidget::itemDoubleClicked, this, [this, name, list](QListWidgetItem* item) {
-                const int row = list->row(item);
-                QMetaObject::invokeMethod(this, [this, name, row] { window_.ListDoubleClick(name, row); },
-                                          Qt::QueuedConnection);
+            // Activation as the platform defines it (a double click, with most styles).
+            connect(list, &QListWidget::itemActivated, this, [this, name, list](QListWidgetItem* item) {
+                QueueListActivate(name, list->row(item));
             });
             return list;
         }
@@ -170,6 +172,8 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
     switch (control.kind) {
         case ControlKind::Button:
             static_cast<QPushButton*>(widget)->setText(text);
+            // Drawn as the button Enter runs; the key itself goes through the model.
+            static_cast<QPushButton*>(widget)->setDefault(control.isDefault && control.visible);
             break;
         case ControlKind::Label: {
             auto* label = static_cast<QLabel*>(widget);
@@ -179,6 +183,7 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
                 QPalette palette = label->palette();
                 palette.setColor(QPalette::Window, ToQColor(*control.backColour));
                 label->setPalette(palette);
+                label->setAccessibleDescription(ToQt(ColourDescription(*control.backColour)));
             }
             break;
         }
@@ -209,6 +214,30 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
     widget->setVisible(control.visible);
     if (!control.accessibleName.empty() && widget->accessibleName() != ToQt(control.accessibleName))
         widget->setAccessibleName(ToQt(control.accessibleName));
+}
+
+void WindowBinding::QueueListActivate(const std::string& name, int row) {
+    // The model refills the list in answer; let the list finish its own event first.
+    QMetaObject::invokeMethod(this, [this, name, row] { window_.ListActivate(name, row); }, Qt::QueuedConnection);
+}
+
+// Enter goes to the model, which knows what it means there: a button runs, a
+// list enters its highlighted item, a text box runs the window's default
+// button. Taking the key here keeps it from also reaching a dialog's own
+// default-button handling.
+bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return QObject::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    const std::string name = FromQt(widget->objectName());
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        if (list->currentRow() >= 0) QueueListActivate(name, list->currentRow());
+    } else {
+        window_.PressEnter(name);
+    }
+    return true;
 }
 
 void WindowBinding::ControlChanged(const Control& control) {

@@ -27,8 +27,12 @@ public:
     void WindowChanged() override;
     void Closed() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* CreateWidget(const Control& control);
+    void QueueListActivate(const std::string& name, int row);
     void Apply(const Control& control, QWidget* widget);
 
     Window& window_;
@@ -37,7 +41,7 @@ private:
     std::map<std::string, QPointer<QWidget>> widgets_;
 };
 
-// Fonts for the whole application: a CJK font for captions.
+// Fonts for the whole application at the current UI scale: a CJK font for captions.
 void InstallApplicationFonts();
 
 }  // namespace selvaris::ui

@@ -34,7 +34,7 @@ void Form1::ExportCircuit() {
     // file written beside it.
     for (const std::string& path : {paths.qasm, paths.json}) {
         if (path.empty() || path == *chosen || InspectSaveTarget(path).kind == SaveTarget::Kind::Missing) continue;
-        if (platform_.MessageBox(OverwriteQuestion(path), kStyleExclamationYesNo, kOverwriteTitle) ==
+        if (platform_.MessageBox(OverwriteQuestion(path), kStyleExclamationYesNo + kStyleSecondButtonDefault, kOverwriteTitle) ==
             MessageAnswer::No)
             return;
     }

@@ -30,13 +30,15 @@ void Form1::DeclareControls() {
     // Cell grid of the target and the two gate-pattern grids.
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            AddControl({CellLabel(r, c), kLabel, "", 6600 + 480 * c, 1320 + 480 * r, 375, 375, true, true, -1, "",
-                        kBordered});
+            AddControl({CellLabel(r, c), kLabel, "", 6600 + 480 * c, 1320 + 480 * r, 375, 375, true, true, -1,
+                        "行" + std::to_string(r + 1) + "列" + std::to_string(c + 1), kBordered});
     for (bool right : {false, true})
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 4; ++c)
                 AddControl({GridLabel(right, r, c), kLabel, "", (right ? 10440 : 8760) + 360 * c, 1800 + 360 * r,
-                            255, 255, true, true, -1, "", kBordered});
+                            255, 255, true, true, -1,
+                            std::string(right ? "R " : "L ") + "行" + std::to_string(r + 1) + "列" + std::to_string(c + 1),
+                            kBordered});
 
     // Buttons.
     AddControl({"Command31", kButton, "ターゲット行列をセット", 6600, 120, 2415, 375});

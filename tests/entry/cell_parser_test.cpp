@@ -130,7 +130,13 @@ TEST(CheckCell, LeadingPlusIsRefusedAsNotNeeded) {
         Refused("+1-2i", "E06"),
         Refused("+1.5", "E06"),
         Refused("+i", "E04"),
-        Refused("+123456", "E01"),  // the earlier checks still come first
+        // Every other check comes first.
+        Refused("+123456", "E01"),
+        Refused("+1+2+i", "E18"),
+        Refused("+694+1.9", "E18"),
+        Refused("+8i71", "E12"),
+        Refused("+6.038-977", "E13"),
+        Refused("+5.", "E08"),
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("text: \"" + c.text + "\"");

@@ -167,25 +167,44 @@ TEST_F(EntryFlow, OneRefusedCellIsReportedAndMarkedOnTheNextOpening) {
     EXPECT_EQ(Look()[2][1], "7");  // the mark is shown once
 }
 
-TEST_F(EntryFlow, TwoRefusedCellsReportInColumnOrderAndMarkTheLater) {
+// Each refused cell was stored with the value of the cell parsed before it,
+// which the user never typed: every one of them is marked, not only the last.
+TEST_F(EntryFlow, TwoRefusedCellsReportInColumnOrderAndAreBothMarked) {
     Open([](Window& w) {
-        w.TypeText("T01", "abc");
-        w.TypeText("T10", "1..2");
+        w.TypeText("T01", "-1y");
+        w.TypeText("T10", "-1x");
+        w.TypeText("T20", "2.5");
         w.Click("Command9");
     });
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
-                                  "小数点の数が多すぎます。修正が必要なセルは2行1列です。 E16",
+                                  "使用できない文字があります。修正が必要なセルは2行1列です。 E14",
                                   "使用できない文字があります。修正が必要なセルは1行2列です。 E14",
                               }));
     EXPECT_EQ(registers.EntryErrorRow, 0);
     EXPECT_EQ(registers.EntryErrorColumn, 1);
 
-    const Cells seen = Look();
-    EXPECT_EQ(seen[0][1], "Error");
-    EXPECT_EQ(seen[1][0], "1");  // stored with T00's value, not marked
-    int marks = 0;
-    for (const auto& row : seen) marks += static_cast<int>(std::count(row.begin(), row.end(), "Error"));
-    EXPECT_EQ(marks, 1);
+    Cells expected = kIdentityTexts;
+    expected[1][0] = "Error";
+    expected[2][0] = "2.5";
+    expected[0][1] = "Error";
+    EXPECT_EQ(Look(), expected);
+}
+
+// Enter in a cell runs the closing button that is shown: "決定して閉じる" in
+// target mode, "実行" in final-gate mode; Enter on another button runs that one.
+TEST_F(EntryFlow, EnterInACellRunsTheVisibleClosingButton) {
+    for (const bool finalGate : {false, true}) {
+        SCOPED_TRACE(finalGate ? "final gate" : "target");
+        registers = SharedRegisters{};
+        registers.FinalGateMode = finalGate;
+        Open([](Window& w) {
+            w.PressEnter("Command3");  // クリア, not a closing
+            w.TypeText("T33", "2");
+            w.PressEnter("T33");
+        });
+        EXPECT_EQ(registers.ExecuteChosen, finalGate);
+        EXPECT_EQ((finalGate ? registers.FinalGateMatrix : registers.EntryMatrix).re(3, 3), 2.0);
+    }
 }
 
 TEST_F(EntryFlow, ClearResetsTextsOnly) {

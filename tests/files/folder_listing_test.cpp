@@ -48,7 +48,7 @@ TEST(FolderPaths, MatrixFileNamesAndTheirStems) {
     };
     const Case cases[] = {
         {"data1.gyo", true, "data1"}, {"a.gyo", true, "a"},       {"x.y.gyo", true, "x.y"},
-        {".gyo", false, ""},          {"a.GYO", false, "a"},      {"a.gyo.bak", false, "a.gyo"},
+        {".gyo", false, ""},          {"a.GYO", true, "a"}, {"b.Gyo", true, "b"},      {"a.gyo.bak", false, "a.gyo"},
         {"gyo", false, ""},           {"agyo", false, ""},
     };
     for (const Case& c : cases) {
@@ -68,7 +68,7 @@ TEST(ListFolder, SortsFoldersAndMatrixFilesAndLeavesOutTheRest) {
     const FolderListing listing = ListFolder(temp.str());
     ASSERT_TRUE(listing.ok) << listing.failure;
     EXPECT_EQ(listing.contents.folders, (std::vector<std::string>{"alpha", "folder.gyo", "zeta"}));
-    EXPECT_EQ(listing.contents.matrixFiles, (std::vector<std::string>{"B.gyo", "a.gyo", "b.gyo", "link.gyo"}));
+    EXPECT_EQ(listing.contents.matrixFiles, (std::vector<std::string>{"B.gyo", "a.gyo", "b.gyo", "d.GYO", "link.gyo"}));
 }
 
 TEST(ListFolder, AFolderThatCannotBeListedGivesAReasonAndNoEntries) {

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "files/form8.h"
 #include "files/matrix_file_format.h"
@@ -89,7 +90,7 @@ TEST_F(SaveWindowFlow, SavesTheEntryMatrixAsData1InTheCurrentFolderAndCloses) {
     registers.EntryMatrix = m;
     const bool leftOpen = Run([&](Window& w) {
         EXPECT_EQ(w.Get("Dir1").items.at(0), temp.str());
-        EXPECT_EQ(w.Get("Drive1").items, std::vector<std::string>{"/"});
+        EXPECT_EQ(w.Get("Drive1").items, (std::vector<std::string>{"/", home.str()}));
         w.Click("Command1");
     });
     EXPECT_FALSE(leftOpen);
@@ -111,21 +112,22 @@ TEST_F(SaveWindowFlow, ListsMatrixFilesAndClickingOneCopiesItsNameWithoutExtensi
     });
 }
 
+// The question's default button is No, so Enter (the unscripted answer) keeps the old file.
 TEST_F(SaveWindowFlow, OverwritingANonEmptyFileAsksFirst) {
     struct Case {
-        MessageAnswer answer;
+        std::optional<MessageAnswer> answer;  // nothing: Enter on the default button
         bool written;
     };
-    for (const Case c : {Case{MessageAnswer::Yes, true}, Case{MessageAnswer::No, false}}) {
+    for (const Case c : {Case{MessageAnswer::Yes, true}, Case{MessageAnswer::No, false}, Case{std::nullopt, false}}) {
         const std::vector<std::uint8_t> old(300, 0x5A);
         WriteBytes(temp / "data1.gyo", old);
         platform.messages.clear();
-        platform.Answer(c.answer);
+        if (c.answer) platform.Answer(*c.answer);
         const bool leftOpen = Run([](Window& w) { w.Click("Command1"); });
 
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].text, temp / "data1.gyo" + kOverwriteTail);
-        EXPECT_EQ(platform.messages[0].style, 52);
+        EXPECT_EQ(platform.messages[0].style, 52 + 256);
         EXPECT_EQ(platform.messages[0].title, "Tormelle");
         EXPECT_EQ(ReadBytes(temp / "data1.gyo"), c.written ? Encoded(registers.EntryMatrix) : old);
         EXPECT_EQ(leftOpen, !c.written);
@@ -161,10 +163,10 @@ TEST_F(SaveWindowFlow, SavesIntoAFolderChosenInTheFolderList) {
     fs::create_directories(temp.path() / "sub" / "deeper");
     const bool leftOpen = Run([&](Window& w) {
         EXPECT_EQ(w.Get("Dir1").items, (std::vector<std::string>{temp.str(), "..", "sub"}));
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "sub"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "sub"));
         EXPECT_EQ(w.Get("Dir1").items, (std::vector<std::string>{temp / "sub", "..", "deeper"}));
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "deeper"));
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", ".."));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "deeper"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", ".."));
         EXPECT_EQ(w.Get("Dir1").items.at(0), temp / "sub");
         w.TypeText("Text1", "kept");
         w.Click("Command1");
@@ -173,14 +175,52 @@ TEST_F(SaveWindowFlow, SavesIntoAFolderChosenInTheFolderList) {
     EXPECT_EQ(ReadBytes(temp / "sub/kept.gyo"), Encoded(registers.EntryMatrix));
 }
 
-TEST_F(SaveWindowFlow, TheDriveListLeadsToTheRootWithoutAWayUp) {
-    Run([](Window& w) {
-        w.ListClick("Drive1", 0);
-        const auto& items = w.Get("Dir1").items;
-        ASSERT_FALSE(items.empty());
-        EXPECT_EQ(items[0], "/");
-        EXPECT_EQ(ItemIndex(w, "Dir1", ".."), -1);
+// Choosing the drive already shown moves nothing; home is a quick way back.
+TEST_F(SaveWindowFlow, TheDriveListOffersRootAndHomeAndKeepsTheListsWhenReChosen) {
+    fs::create_directory(home.path() / "inner");
+    Run([&](Window& w) {
+        const auto shownAfter = [&](int drive) {
+            w.ListClick("Drive1", drive);
+            return std::make_pair(w.Get("Dir1").items.at(0), w.Get("Drive1").selectedIndex);
+        };
+        EXPECT_EQ(shownAfter(0), std::make_pair(temp.str(), 0));
+        EXPECT_EQ(shownAfter(1), std::make_pair(home.str(), 1));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "inner"));
+        EXPECT_EQ(shownAfter(1), std::make_pair(home / "inner", 1));
+        EXPECT_EQ(shownAfter(0), std::make_pair(std::string("/"), 0));
     });
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// A click only highlights a folder; activation (a double click, Enter) enters it.
+TEST_F(SaveWindowFlow, FoldersAreEnteredOnActivationNotOnAClick) {
+    fs::create_directories(temp.path() / "b" / "y");
+    Run([&](Window& w) {
+        w.ListClick("Dir1", ItemIndex(w, "Dir1", "b"));
+        EXPECT_EQ(w.Get("Dir1").items.at(0), temp.str());
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "b"));
+        w.SetSelectedIndex("Dir1", ItemIndex(w, "Dir1", ".."));  // an arrow key
+        w.PressEnter("Dir1");
+        EXPECT_EQ(w.Get("Dir1").items.at(0), temp.str());
+    });
+}
+
+// Names neither list would show are refused; a file listed as "UPPER.GYO" is written again under its own name.
+TEST_F(SaveWindowFlow, HiddenNamesAreRefusedAndCapitalExtensionsAreKept) {
+    for (const std::string name : {".hidden", ".", ".."}) {
+        platform.messages.clear();
+        EXPECT_TRUE(Run([&](Window& w) { w.TypeText("Text1", name), w.PressEnter("Text1"); })) << name;
+        ASSERT_EQ(platform.messages.size(), 1u) << name;
+        EXPECT_EQ(platform.messages[0].text,
+                  temp / (name + ".gyo") + " に保存できませんでした（「.」で始まる名前は一覧に表示されないので使えません）。");
+        EXPECT_TRUE(FolderEntries(temp.path()).empty()) << name;
+    }
+    WriteBytes(temp / "UPPER.GYO", std::vector<std::uint8_t>(256, 7));
+    platform.Answer(MessageAnswer::Yes);
+    EXPECT_FALSE(Run([](Window& w) { w.ListActivate("File1", 0), w.PressEnter("Text1"); }));
+    EXPECT_EQ(platform.messages.back().text, temp / "UPPER.GYO" + kOverwriteTail);
+    EXPECT_EQ(FolderEntries(temp.path()), std::vector<std::string>{"UPPER.GYO"});
+    EXPECT_EQ(ReadBytes(temp / "UPPER.GYO"), Encoded(registers.EntryMatrix));
 }
 
 // Every failure names the path and the reason, keeps the window open and writes nothing.
@@ -210,7 +250,7 @@ TEST_F(SaveWindowFlow, AFailedSaveSaysWhyAndWritesNothing) {
         const std::vector<std::string> before = FolderEntries(temp.path());
         platform.messages.clear();
         const bool leftOpen = Run([&](Window& w) {
-            if (*c.enterFolder) w.ListClick("Dir1", ItemIndex(w, "Dir1", c.enterFolder));
+            if (*c.enterFolder) w.ListActivate("Dir1", ItemIndex(w, "Dir1", c.enterFolder));
             if (c.removeEnteredFolder) fs::remove(gone);
             w.TypeText("Text1", c.name);
             w.Click("Command1");
@@ -232,7 +272,7 @@ TEST_F(SaveWindowFlow, AReadOnlyFolderIsReportedAndNothingWritten) {
     fs::create_directory(temp.path() / "locked");
     fs::permissions(temp.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
     const bool leftOpen = Run([](Window& w) {
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "locked"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "locked"));
         w.Click("Command1");
     });
     EXPECT_TRUE(leftOpen);
@@ -246,7 +286,7 @@ TEST_F(SaveWindowFlow, AFolderThatVanishedIsReportedAndTheListsStay) {
     WriteBytes(temp / "here.gyo", {1});
     Run([&](Window& w) {
         fs::remove(temp.path() / "gone");
-        w.ListClick("Dir1", ItemIndex(w, "Dir1", "gone"));
+        w.ListActivate("Dir1", ItemIndex(w, "Dir1", "gone"));
         EXPECT_EQ(w.Get("Dir1").items, (std::vector<std::string>{temp.str(), "..", "gone"}));
         EXPECT_EQ(w.Get("File1").items, std::vector<std::string>{"here.gyo"});
     });

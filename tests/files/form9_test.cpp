@@ -95,6 +95,20 @@ TEST_F(OpenWindowFlow, OneClickLoadsTheFileAndClosesTheWindow) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show:Form9@0,0", "busy:on", "busy:off", "closed:Form9"}));
 }
 
+// A file copied from elsewhere with its extension in capitals is listed and
+// opened under its real name, by a click or by Enter on it.
+TEST_F(OpenWindowFlow, CapitalExtensionsOpenByClickAndByEnter) {
+    WriteBytes(temp / "UPPER.GYO", Encoded(Sample()));
+    EXPECT_FALSE(ClickFile("UPPER.GYO"));
+    EXPECT_TRUE(registers.EntryMatrix.BitwiseEquals(Sample()));
+
+    registers.EntryMatrix = ComplexMatrix::Identity();
+    platform.OnShow("Form9", [](Window& w) { w.SetSelectedIndex("File1", 0), w.PressEnter("File1"); });  // arrow, Enter
+    Form9 window(registers, platform);
+    platform.ShowModal(window);
+    EXPECT_TRUE(registers.EntryMatrix.BitwiseEquals(Sample()));
+}
+
 // A file that is no matrix is reported with its path and the reason; nothing is
 // taken from it and the window stays open for another choice.
 TEST_F(OpenWindowFlow, ABadFileSaysWhyAndChangesNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -111,12 +112,15 @@ inline std::vector<std::uint8_t> Encoded(const ComplexMatrix& m) {
     return {bytes.begin(), bytes.end()};
 }
 
-// A file window's flow, run with a fresh temporary folder as the current folder.
+// A file window's flow, run with a fresh temporary folder as the current
+// folder and another as the user's home folder.
 class FileWindowFlow : public ::testing::Test {
 protected:
-    FileWindowFlow() : guard_(temp.path()) {}
+    // Every fixture sets HOME anew, so none needs it restored.
+    FileWindowFlow() : guard_(temp.path()) { ::setenv("HOME", home.str().c_str(), 1); }
 
     TempFolder temp;
+    TempFolder home;
     SharedRegisters registers;
     FakePlatform platform;
 

@@ -5,7 +5,11 @@ namespace selvaris::testing {
 MessageAnswer FakePlatform::MessageBox(const std::string& text, int style, const std::string& title) {
     messages.push_back({text, style, title});
     log.push_back("message:" + text);
-    if (answers_.empty()) return style == kStyleExclamationYesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    // Unscripted, the box is answered with its default button, as Enter would.
+    if (answers_.empty()) {
+        if (StyleButtonsAndIcon(style) != kStyleExclamationYesNo) return MessageAnswer::Ok;
+        return (style & kStyleSecondButtonDefault) ? MessageAnswer::No : MessageAnswer::Yes;
+    }
     MessageAnswer a = answers_.front();
     answers_.pop_front();
     return a;

@@ -17,8 +17,9 @@ struct RecordedMessage {
     std::string title;
 };
 
-// A scripted desktop for whole-flow tests. Message boxes are recorded and
-// answered from a queue (OK when the queue is empty); a modal window runs the
+// A scripted desktop for whole-flow tests. Message boxes are recorded (their
+// style with its default-button flag) and answered from a queue (the default
+// button when the queue is empty); a modal window runs the
 // next script queued for its form name, then is closed by its close box if the
 // script left it open. Every event goes into one ordered log.
 class FakePlatform : public Platform {

@@ -64,11 +64,24 @@ TEST(MainWindowWidgets, MatrixBoxesAndPicturesAreNamedForScreenReaders) {
     };
     for (const auto& [control, accessible] : names)
         EXPECT_EQ(b.Find(control)->accessibleName(), QString::fromUtf8(accessible)) << control;
+    // Cell and grid labels say where they are, and their colour in words.
+    EXPECT_EQ(b.Find("la21")->accessibleName(), QString::fromUtf8("行3列2"));
+    EXPECT_EQ(b.Find("g1_03")->accessibleName(), QString::fromUtf8("L 行1列4"));
+    EXPECT_EQ(b.Find("g2_30")->accessibleName(), QString::fromUtf8("R 行4列1"));
+    b.form.GreyGateGrids();
+    EXPECT_EQ(b.Find("g2_30")->accessibleDescription(), QString::fromUtf8("使わない"));
     EXPECT_FALSE(b.Find("Picture1")->accessibleName().isEmpty());
     EXPECT_FALSE(b.Find("Picture2")->accessibleName().isEmpty());
 }
 
-TEST(MainWindowWidgets, MatrixBoxShowsFourLinesOfFourCellsWithoutScrolling) {
+// At every scale the program may choose, the fonts shrink with the boxes.
+class MatrixBoxAtScale : public ::testing::TestWithParam<double> {};
+INSTANTIATE_TEST_SUITE_P(SupportedScales, MatrixBoxAtScale, ::testing::ValuesIn(kSupportedUiScales));
+
+TEST_P(MatrixBoxAtScale, ShowsFourLinesOfFourCellsWithoutScrolling) {
+    testing::App();
+    SetUiScale(GetParam());
+    InstallApplicationFonts();
     BoundWorkbench b;
     ComplexMatrix wide;
     for (int r = 0; r < 4; ++r)
@@ -88,6 +101,8 @@ TEST(MainWindowWidgets, MatrixBoxShowsFourLinesOfFourCellsWithoutScrolling) {
     const QRect area = box->viewport()->contentsRect();
     for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line.trimmed()) + 4, area.width());
     EXPECT_LE(4 * metrics.lineSpacing() + 4, area.height());
+    SetUiScale(kSupportedUiScales[0]);
+    InstallApplicationFonts();
 }
 
 TEST(MainWindowWidgets, ModelChangesReachTheWidgetsAndLabelClicksReachTheModel) {
@@ -96,6 +111,7 @@ TEST(MainWindowWidgets, ModelChangesReachTheWidgetsAndLabelClicksReachTheModel) 
     auto* label = b.Find<QLabel>("la21");
     EXPECT_TRUE(label->autoFillBackground());
     EXPECT_EQ(label->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(label->accessibleDescription(), QString::fromUtf8("非ゼロ"));
     b.form.SetEnabled("Command1", true);
     EXPECT_TRUE(b.Find("Command1")->isEnabled());
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/qt_translation.h"
 #include "ui/window_binding.h"
 
 namespace selvaris::ui::testing {
@@ -13,6 +14,7 @@ inline QApplication& App() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         auto* a = new QApplication(argc, argv);
+        InstallQtJapaneseTranslation(*a);
         InstallApplicationFonts();
         return a;
     }();
