@@ -14,6 +14,7 @@
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
 #include "ui/window_binding.h"
+#include "ui/window_scale.h"
 #include "workbench/form1.h"
 
 namespace {
@@ -100,6 +101,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     outputFolder = QString::fromLocal8Bit(argv[1]);
+    // The pictures show the largest scale, whatever screen draws them.
+    selvaris::ui::SetUiScale(selvaris::ui::kSupportedUiScales[0]);
     selvaris::ui::InstallApplicationFonts();
     // A blinking text cursor would make each run's pictures differ.
     QApplication::setCursorFlashTime(0);

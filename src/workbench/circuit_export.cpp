@@ -34,9 +34,8 @@ void Form1::ExportCircuit() {
     // file written beside it.
     for (const std::string& path : {paths.qasm, paths.json}) {
         if (path.empty() || path == *chosen || InspectSaveTarget(path).kind == SaveTarget::Kind::Missing) continue;
-        if (platform_.MessageBox(OverwriteQuestion(path), kStyleExclamationYesNo + kStyleSecondButtonDefault, kOverwriteTitle) ==
-            MessageAnswer::No)
-            return;
+        const int style = kStyleExclamationYesNo + kStyleSecondButtonDefault;
+        if (platform_.MessageBox(OverwriteQuestion(path), style, kOverwriteTitle) == MessageAnswer::No) return;
     }
     const ExportOutcome outcome = ExportDecomposition(CurrentDecomposition(), paths, ReplaceFileContents);
     for (const std::string& message : outcome.messages) platform_.MessageBox(message, kStyleExclamationOk, kMessageTitle);

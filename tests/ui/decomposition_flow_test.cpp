@@ -8,6 +8,7 @@
 #include "qt_test_app.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/window_scale.h"
 #include "workbench/form1.h"
 
 namespace selvaris::ui {
@@ -41,7 +42,12 @@ QString AsShown(const std::string& matrixText) {
     return s.trimmed();
 }
 
-TEST(DecompositionThroughWidgets, AClickedCellTurnsGreenAndTheChosenGateUpdatesTheTarget) {
+class CellClicksAtScale : public ::testing::TestWithParam<double> {};
+INSTANTIATE_TEST_SUITE_P(SupportedScales, CellClicksAtScale, ::testing::ValuesIn(kSupportedUiScales));
+
+TEST_P(CellClicksAtScale, AClickedCellTurnsGreenAndTheChosenGateUpdatesTheTarget) {
+    App();
+    SetUiScale(GetParam());
     QtWorkbench wb;
     ComplexMatrix hadamardPair;
     for (int r = 0; r < 4; ++r)
@@ -58,6 +64,7 @@ TEST(DecompositionThroughWidgets, AClickedCellTurnsGreenAndTheChosenGateUpdatesT
     EXPECT_NE(wb.BoxText("Text2"), before);
     EXPECT_EQ(wb.BoxText("Text2").trimmed(), AsShown(wb.form.Text("Text2")));
     EXPECT_EQ(wb.CellColour("la10"), QColor(0, 0, 255));
+    SetUiScale(kSupportedUiScales[0]);
 }
 
 TEST(DecompositionThroughWidgets, TheQftPresetDecomposedByMouseToItsFactorList) {
