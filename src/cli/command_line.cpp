@@ -81,9 +81,14 @@ std::string FactorText(const ComplexMatrix& factor) {
     SharedRegisters scratch;
     scratch.ShowMatrix = factor;
     RenderMatrixText(scratch);
+    // The window's text, each line without the padding of its last cell.
     std::string text;
-    for (char ch : scratch.MatrixText)
-        if (ch != '\r') text += ch;
+    for (char ch : scratch.MatrixText) {
+        if (ch == '\r') continue;
+        if (ch == '\n')
+            while (!text.empty() && text.back() == ' ') text.pop_back();
+        text += ch;
+    }
     return text;
 }
 
