@@ -3,40 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <complex>
-#include <vector>
 #include <random>
+#include <vector>
 
 #include "cli/headless_decomposition.h"
 #include "export/reconstruction.h"
 #include "silent_platform.h"
+#include "support/matrix_builders.h"
 #include "workbench/form1.h"
 
 namespace selvaris {
 namespace {
-
-ComplexMatrix RandomUnitary(std::mt19937_64& rng) {
-    std::normal_distribution<double> gauss;
-    std::complex<double> col[4][4];
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) col[c][r] = {gauss(rng), gauss(rng)};
-        for (int k = 0; k < c; ++k) {
-            std::complex<double> dot;
-            for (int r = 0; r < 4; ++r) dot += std::conj(col[k][r]) * col[c][r];
-            for (int r = 0; r < 4; ++r) col[c][r] -= dot * col[k][r];
-        }
-        double norm = 0.0;
-        for (int r = 0; r < 4; ++r) norm += std::norm(col[c][r]);
-        for (int r = 0; r < 4; ++r) col[c][r] /= std::sqrt(norm);
-    }
-    ComplexMatrix m;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            m.re(r, c) = col[c][r].real();
-            m.im(r, c) = col[c][r].imag();
-        }
-    return m;
-}
 
 struct Bench {
     SharedRegisters registers;
@@ -56,7 +33,7 @@ struct Bench {
 void BM_WholeStep(benchmark::State& state) {
     Bench b;
     std::mt19937_64 rng(1);
-    const ComplexMatrix target = RandomUnitary(rng);
+    const ComplexMatrix target = testing::RandomUnitary(rng);
     b.SetTarget(target);
     for (auto _ : state) {
         b.form.State().StepCount = 0;
@@ -75,7 +52,7 @@ void BM_WholeDecomposition(benchmark::State& state) {
     Bench b;
     std::mt19937_64 rng(2);
     ComplexMatrix targets[64];
-    for (ComplexMatrix& m : targets) m = RandomUnitary(rng);
+    for (ComplexMatrix& m : targets) m = testing::RandomUnitary(rng);
     std::size_t next = 0;
     for (auto _ : state) {
         b.SetTarget(targets[next++ % 64]);
@@ -99,7 +76,7 @@ void BM_CommandLineDecomposition(benchmark::State& state) {
     static const std::vector<ComplexMatrix> targets = [] {
         std::mt19937_64 rng(3);
         std::vector<ComplexMatrix> all(10000);
-        for (ComplexMatrix& m : all) m = RandomUnitary(rng);
+        for (ComplexMatrix& m : all) m = testing::RandomUnitary(rng);
         return all;
     }();
     SilentPlatform platform;

@@ -20,9 +20,13 @@ HeadlessOutcome HeadlessWorkbench::Decompose(const ComplexMatrix& target, const 
     SharedRegisters& registers = registers_;
     Form1& workbench = workbench_;
     HeadlessOutcome outcome;
+    // As the entry window leaves things after a closing without a refused cell.
+    const auto entered = [&registers] {
+        registers.EntryError = false;
+        registers.EntryCancelled = false;
+    };
     registers.EntryMatrix = target;
-    registers.EntryError = false;
-    registers.EntryCancelled = false;
+    entered();
     workbench.AcceptEnteredTarget();
     if (workbench.State().NotUnitaryFlag) {
         outcome.status = HeadlessOutcome::Status::TargetNotUnitary;
@@ -40,8 +44,7 @@ HeadlessOutcome HeadlessWorkbench::Decompose(const ComplexMatrix& target, const 
     registers.FinalGateMode = true;
     registers.FinalGateMatrix = finalGate;
     registers.ExecuteChosen = true;
-    registers.EntryError = false;
-    registers.EntryCancelled = false;
+    entered();
     workbench.AcceptFinalGate();
     if (workbench.State().NotUnitaryFlag) {
         outcome.status = HeadlessOutcome::Status::FinalGateNotUnitary;

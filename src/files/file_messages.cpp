@@ -1,6 +1,13 @@
 #include "files/file_messages.h"
 
+#include <cerrno>
+
 namespace selvaris {
+
+std::error_code LastError() {
+    const int code = errno;
+    return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
+}
 
 std::string DescribeFileError(const std::error_code& error) {
     if (error == std::errc::no_such_file_or_directory) return "見つかりません";

@@ -16,6 +16,9 @@ inline bool ContainsNulByte(const std::string& path) { return path.find('\0') !=
 // Why something that is not a regular file cannot be saved over.
 std::string NotARegularFileReason(std::filesystem::file_type type);
 
+// The error a failed system or C library call left in errno, never "success".
+std::error_code LastError();
+
 // A file-system error as a short Japanese reason, e.g. "見つかりません".
 std::string DescribeFileError(const std::error_code& error);
 

@@ -16,12 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The error a failed C library call left in errno, never "success".
-std::error_code LastError() {
-    const int code = errno;
-    return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
-}
-
 struct FileCloser {
     void operator()(std::FILE* file) const {
         if (file) std::fclose(file);

@@ -18,12 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The error a failed system call left in errno, never "success".
-std::error_code LastError() {
-    const int code = errno;
-    return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
-}
-
 // A write past the file-size limit (ulimit -f) would kill the whole program with
 // SIGXFSZ and lose the user's work; while it is ignored, the write fails with
 // EFBIG instead and is reported like any other failed save.

@@ -1,6 +1,5 @@
 #include "core/gate_grid.h"
 #include "core/unitarity_check.h"
-#include "entry/form7.h"
 #include "workbench/form1.h"
 #include "workbench/form1_controls.h"
 
@@ -11,13 +10,7 @@ using namespace form1;
 void Form1::FinalGate() {
     registers_.FinalGateMode = true;
     registers_.ExecuteChosen = false;
-    {
-        Form7 entry(registers_, platform_);
-        const int w = platform_.ScreenWidthTwips();
-        const int h = platform_.ScreenHeightTwips();
-        entry.SetPosition(w / 2 - w / 4, h / 3);
-        platform_.ShowModal(entry);
-    }
+    ShowEntryWindow();
     AcceptFinalGate();
 }
 

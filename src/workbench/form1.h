@@ -92,6 +92,8 @@ protected:
 private:
     void DeclareControls();
     void DeclareClickHandlers();
+    // The entry window, modal, where target and final gate are both typed.
+    void ShowEntryWindow();
     void ShowStepCount();
     // The gate a recorded step multiplied into the target: its merged form when
     // the step was turned into a single gate, else its two-level gate.

@@ -13,19 +13,21 @@ void Form1::SetTarget() {
     const std::int16_t savedStepCount = state_.StepCount;
     registers_.FinalGateMode = false;
 
-    {
-        Form7 entry(registers_, platform_);
-        const int w = platform_.ScreenWidthTwips();
-        const int h = platform_.ScreenHeightTwips();
-        entry.SetPosition(w / 2 - w / 4, h / 3);
-        platform_.ShowModal(entry);
-    }
+    ShowEntryWindow();
     AcceptEnteredTarget();
 
     if (registers_.EntryCancelled) {
         registers_.FinalGateMode = savedFinalGateMode;
         state_.StepCount = savedStepCount;
     }
+}
+
+void Form1::ShowEntryWindow() {
+    Form7 entry(registers_, platform_);
+    const int w = platform_.ScreenWidthTwips();
+    const int h = platform_.ScreenHeightTwips();
+    entry.SetPosition(w / 2 - w / 4, h / 3);
+    platform_.ShowModal(entry);
 }
 
 void Form1::AcceptEnteredTarget() {

@@ -5,6 +5,7 @@
 
 #include "core/matrix_text.h"
 #include "modal_driver.h"
+#include "qt_workbench.h"
 #include "qt_test_app.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
@@ -15,26 +16,6 @@ namespace selvaris::ui {
 namespace {
 
 using namespace testing;
-
-struct QtWorkbench {
-    SharedRegisters registers;
-    QtPlatform platform;
-    Form1 form{registers, platform};
-    std::unique_ptr<ModelMainWidget> widget;
-    QtWorkbench() {
-        App();
-        form.Load();
-        widget = std::make_unique<ModelMainWidget>(form);
-        widget->show();
-    }
-    void ClickCell(const char* name) {
-        QTest::mouseClick(widget->findChild<QLabel*>(QString::fromLatin1(name)), Qt::LeftButton);
-    }
-    QColor CellColour(const char* name) {
-        return widget->findChild<QLabel*>(QString::fromLatin1(name))->palette().color(QPalette::Window);
-    }
-    QString BoxText(const char* name) { return widget->findChild<QPlainTextEdit*>(name)->toPlainText(); }
-};
 
 QString AsShown(const std::string& matrixText) {
     QString s = QString::fromUtf8(matrixText.c_str());

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "modal_driver.h"
+#include "qt_workbench.h"
 #include "qt_test_app.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
@@ -13,23 +14,6 @@ namespace selvaris::ui {
 namespace {
 
 using namespace testing;
-
-struct QtWorkbench {
-    SharedRegisters registers;
-    QtPlatform platform;
-    Form1 form{registers, platform};
-    std::unique_ptr<ModelMainWidget> widget;
-    QtWorkbench() {
-        App();
-        form.Load();
-        widget = std::make_unique<ModelMainWidget>(form);
-        widget->show();
-    }
-    QColor CellColour(const char* name) {
-        auto* label = widget->findChild<QLabel*>(QString::fromLatin1(name));
-        return label->autoFillBackground() ? label->palette().color(QPalette::Window) : QColor();
-    }
-};
 
 TEST(SetTargetThroughWidgets, TypedPermutationWithPhaseBecomesTheTarget) {
     QtWorkbench wb;
