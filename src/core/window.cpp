@@ -170,6 +170,13 @@ void Window::PressEnter(const std::string& name) {
             return;
         case ControlKind::DriveList:
             return;
+        case ControlKind::Label:
+            // A label in the tab order is one the user can pick: Enter picks it.
+            if (c.tabIndex >= 0) {
+                Click(name);
+                return;
+            }
+            break;
         default:
             break;
     }

@@ -122,6 +122,8 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
         case ControlKind::Label: {
             auto* label = new ClickableLabel(container_);
             if (control.border) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            // A label in the tab order answers the keyboard as it answers the mouse.
+            if (control.tabIndex >= 0) label->setFocusPolicy(Qt::StrongFocus);
             connect(label, &ClickableLabel::clicked, this, [this, name] { window_.Click(name); });
             return label;
         }

@@ -1,5 +1,7 @@
 #include "workbench/form1.h"
 
+#include <vector>
+
 namespace selvaris {
 
 namespace {
@@ -90,6 +92,17 @@ void Form1::DeclareControls() {
     // factor list and its export for other tools.
     AddControl({"ReconstructionErrorLabel", kLabel, "", 8160, 4860, 4095, 255});
     AddControl({"ExportButton", kButton, "回路を書き出す", 8160, 5220, 2415, 375, true, false});
+
+    // The keyboard's way through the workbench: the buttons that start things,
+    // the cell grid row by row (Space or Enter picks a cell), the gate choice,
+    // the browsers, then the matrix boxes, whose text can be selected and copied.
+    std::vector<std::string> order = {"Command31", "Command1", "Command14", "Command12"};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) order.push_back(CellLabel(r, c));
+    for (const char* name : {"Command10", "Command11", "Command7", "Command38", "Command39", "Command6", "ExportButton",
+                             "Command2", "Command3", "Text91", "Text2", "Text11", "Text02", "Text14"})
+        order.push_back(name);
+    for (std::size_t i = 0; i < order.size(); ++i) Mutable(order[i]).tabIndex = static_cast<int>(i);
 }
 
 }  // namespace selvaris

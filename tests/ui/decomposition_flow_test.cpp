@@ -48,6 +48,30 @@ TEST_P(CellClicksAtScale, AClickedCellTurnsGreenAndTheChosenGateUpdatesTheTarget
     SetUiScale(kSupportedUiScales[0]);
 }
 
+TEST(DecompositionThroughWidgets, ACellIsPickedAndItsGateChosenFromTheKeyboard) {
+    QtWorkbench wb;
+    ComplexMatrix identity = ComplexMatrix::Identity();
+    identity.re(3, 3) = 0.0;
+    identity.re(3, 2) = 1.0;  // a swap of states 2 and 3: la32 is red
+    identity.re(2, 2) = 0.0;
+    identity.re(2, 3) = 1.0;
+    wb.registers.EntryMatrix = identity;
+    wb.registers.EntryCancelled = false;
+    wb.form.AcceptEnteredTarget();
+
+    QApplication::setActiveWindow(wb.widget.get());
+    QWidget* cell = wb.widget->findChild<QLabel*>("la32");
+    cell->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), cell);
+    QTest::keyClick(cell, Qt::Key_Space);
+    EXPECT_EQ(wb.CellColour("la32"), QColor(0, 255, 0));
+    QTest::keyClick(cell, Qt::Key_Tab);  // la33
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command10");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(wb.form.State().StepCount, 1);
+}
+
 TEST(DecompositionThroughWidgets, TheQftPresetDecomposedByMouseToItsFactorList) {
     QtWorkbench wb;
     WhenModal("Form7", [](QWidget* entry) {
