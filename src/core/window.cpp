@@ -29,6 +29,18 @@ const Control& Window::Get(const std::string& name) const {
     return controls_[it->second];
 }
 
+std::size_t Window::IndexOf(const std::string& name) const {
+    auto it = index_.find(name);
+    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
+    return it->second;
+}
+
+void Window::SetBackColourAt(std::size_t index, Colour colour) {
+    Control& c = controls_.at(index);
+    c.backColour = colour;
+    Notify(c);
+}
+
 Control& Window::Mutable(const std::string& name) {
     auto it = index_.find(name);
     if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
@@ -77,11 +89,7 @@ void Window::SetVisible(const std::string& name, bool visible) {
     Notify(c);
 }
 
-void Window::SetBackColour(const std::string& name, Colour colour) {
-    Control& c = Mutable(name);
-    c.backColour = colour;
-    Notify(c);
-}
+void Window::SetBackColour(const std::string& name, Colour colour) { SetBackColourAt(IndexOf(name), colour); }
 
 void Window::Draw(const std::string& name, const Drawing& steps) {
     Control& c = Mutable(name);

@@ -77,6 +77,12 @@ public:
     const Control& Get(const std::string& name) const;
     const std::string& Text(const std::string& name) const { return Get(name).text; }
 
+    // A control's place in the table, for code that repaints many controls
+    // often and would otherwise look each one up by name every time.
+    std::size_t IndexOf(const std::string& name) const;
+    const Control& ControlAt(std::size_t index) const { return controls_.at(index); }
+    void SetBackColourAt(std::size_t index, Colour colour);
+
     void SetText(const std::string& name, const std::string& text);
     void SetEnabled(const std::string& name, bool enabled);
     void SetVisible(const std::string& name, bool visible);

@@ -25,7 +25,7 @@ void Form1::PickCell(const PickableCell& cell) {
         const int p = right ? cell.rightP : cell.leftP;
         const int q = right ? cell.rightQ : cell.leftQ;
         for (int r : {p, q})
-            for (int c : {p, q}) SetBackColour(GridLabel(right, r, c), kDarkRed);
+            for (int c : {p, q}) Paint(GateGrid(right), r, c, kDarkRed);
     }
     SetEnabled(kChooseLeftButton, true);
     SetEnabled(kChooseRightButton, true);
@@ -43,7 +43,7 @@ void Form1::ChooseGate(GateSide side) {
     BeginStep();
 
     for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) SetBackColour(GridLabel(!right, r, c), kLightGrey);
+        for (int c = 0; c < 4; ++c) Paint(GateGrid(!right), r, c, kLightGrey);
     SetEnabled(kChooseLeftButton, false);
     SetEnabled(kChooseRightButton, false);
     for (const char* button : {kSingleGateButton, kEarlierGateBackButton, kEarlierGateForwardButton})
@@ -51,8 +51,7 @@ void Form1::ChooseGate(GateSide side) {
     state_.SavedGridIsR = right;
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            state_.SavedCellColours[static_cast<std::size_t>(r + 4 * c)] =
-                Get(GridLabel(right, r, c)).backColour.value_or(kLightGrey);
+            state_.SavedCellColours[static_cast<std::size_t>(r + 4 * c)] = ColourOf(GateGrid(right), r, c);
 }
 
 }  // namespace selvaris

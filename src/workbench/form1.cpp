@@ -17,6 +17,20 @@ Form1::Form1(SharedRegisters& registers, Platform& platform)
     : Window("Form1", "Selvaris 1.0", 12480, 6480), registers_(registers), platform_(platform) {
     DeclareControls();
     DeclareClickHandlers();
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            gridLabels_[kCellGrid][r][c] = IndexOf(CellLabel(r, c));
+            gridLabels_[kLeftGrid][r][c] = IndexOf(GridLabel(false, r, c));
+            gridLabels_[kRightGrid][r][c] = IndexOf(GridLabel(true, r, c));
+        }
+}
+
+void Form1::Paint(Grid grid, int row, int column, Colour colour) {
+    SetBackColourAt(gridLabels_[grid][row][column], colour);
+}
+
+Colour Form1::ColourOf(Grid grid, int row, int column) const {
+    return ControlAt(gridLabels_[grid][row][column]).backColour.value_or(kLightGrey);
 }
 
 namespace {
@@ -100,7 +114,7 @@ void Form1::ColourCells() {
         for (int c = 0; c < 4; ++c) {
             const ComplexMatrix& m = registers_.CurrentTarget;
             state_.CellColours[r][c] = IsNonzeroForCell(m.re(r, c), m.im(r, c), t) ? kRed : kBlue;
-            SetBackColour(CellLabel(r, c), state_.CellColours[r][c]);
+            Paint(kCellGrid, r, c, state_.CellColours[r][c]);
         }
     }
 }
@@ -108,7 +122,7 @@ void Form1::ColourCells() {
 void Form1::GreyGateGrids() {
     for (bool right : {false, true})
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c) SetBackColour(GridLabel(right, r, c), kLightGrey);
+            for (int c = 0; c < 4; ++c) Paint(GateGrid(right), r, c, kLightGrey);
 }
 
 void Form1::ClearPickedCell() {
@@ -119,7 +133,7 @@ void Form1::ClearPickedCell() {
 void Form1::ResetGateGrids() {
     for (bool right : {false, true})
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c) SetBackColour(GridLabel(right, r, c), r == c ? kDarkRed : kTeal);
+            for (int c = 0; c < 4; ++c) Paint(GateGrid(right), r, c, r == c ? kDarkRed : kTeal);
 }
 
 void Form1::ShowStepCount() { SetText(kStepCountBox, std::to_string(state_.StepCount)); }

@@ -102,11 +102,18 @@ private:
     void Invert();
     void SetDrawSurface(const char* picture) { drawSurface_ = picture; }
     void ShowReconstructionError();
+    // The cell grid and the two gate grids are repainted on every step: their
+    // labels are kept by place in the control table rather than looked up by name.
+    enum Grid { kCellGrid = 0, kLeftGrid = 1, kRightGrid = 2 };
+    static Grid GateGrid(bool right) { return right ? kRightGrid : kLeftGrid; }
+    void Paint(Grid grid, int row, int column, Colour colour);
+    Colour ColourOf(Grid grid, int row, int column) const;
 
     SharedRegisters& registers_;
     Platform& platform_;
     WorkbenchState state_;
     std::unordered_map<std::string, std::function<void()>> clickHandlers_;
+    std::size_t gridLabels_[3][4][4] = {};
     // The picture box the circuit drawing goes to next.
     std::string drawSurface_ = "Picture2";
 };

@@ -32,8 +32,7 @@ void Form1::UndoSingleGate() {
     SetEnabled(kSingleGateButton, true);
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            SetBackColour(GridLabel(state_.SavedGridIsR, r, c),
-                          state_.SavedCellColours[static_cast<std::size_t>(r + 4 * c)]);
+            Paint(GateGrid(state_.SavedGridIsR), r, c, state_.SavedCellColours[static_cast<std::size_t>(r + 4 * c)]);
 }
 
 }  // namespace selvaris
