@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "reference_snap.h"
 #include "core/matrix_text.h"
 #include "core/number_text.h"
 #include "support/matrix_builders.h"
@@ -72,19 +73,8 @@ ComplexMatrix ReferenceRounding(const ComplexMatrix& m) {
     if (d == 0) return out;
     for (auto& row : out.v)
         for (auto& element : row)
-            for (double& x : element) {
-                if (std::isnan(x)) continue;
-                const double a = std::fabs(x);
-                double rest = a;
-                for (double step : {10000.0, 1000.0, 100.0, 10.0, 1.0})
-                    while (rest > step) rest -= step;
-                double v = a;
-                if (rest <= 0.0002)
-                    v = std::floor(a);
-                else if (rest + 0.0002 >= 1)
-                    v = std::floor(a + 0.0002);
-                x = v * (x >= 0 ? 1 : -1);
-            }
+            for (double& x : element)
+                if (!std::isnan(x)) x = testing::ReferenceSnap(x);
     return out;
 }
 

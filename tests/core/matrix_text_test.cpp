@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "reference_snap.h"
 #include "core/matrix_text.h"
 #include "core/shared_registers.h"
 #include "core/window.h"
@@ -157,18 +158,7 @@ TEST(RenderMatrixText, NonFiniteAndHugeComponentsRender) {
 // found by subtracting 10000s, 1000s, 100s, 10s and 1s, then the snap.
 double ReferenceRounding(double x, int d) {
     const double scale = std::pow(10.0, d);
-    x = std::floor(x * scale) / scale;
-    const double s = x >= 0 ? 1 : -1;
-    const double a = std::fabs(x);
-    double r = a;
-    for (double step : {10000.0, 1000.0, 100.0, 10.0, 1.0})
-        while (r > step) r -= step;
-    double v = a;
-    if (r <= 0.0002)
-        v = std::floor(a);
-    else if (r + 0.0002 >= 1)
-        v = std::floor(a + 0.0002);
-    return v * s;
+    return testing::ReferenceSnap(std::floor(x * scale) / scale);
 }
 
 TEST(RenderMatrixText, RoundingMatchesTheSubtractionRule) {
