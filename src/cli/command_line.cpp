@@ -7,6 +7,7 @@
 #include "cli/console_platform.h"
 #include "cli/headless_decomposition.h"
 #include "core/matrix_text.h"
+#include "export/circuit.h"
 #include "export/export_files.h"
 #include "export/reconstruction.h"
 #include "files/file_messages.h"
@@ -98,6 +99,8 @@ void PrintFactors(const Decomposition& d, std::ostream& out) {
         out << FactorText(d.factors[k]);
     }
     out << ReconstructionErrorLine(ReconstructionError(d)) << '\n';
+    const Circuit circuit = BuildCircuit(d);
+    if (circuit.ok()) out << CircuitErrorLine(circuit.error) << '\n';
 }
 
 // Reads, decomposes and reports one file; the exit status for it.

@@ -6,7 +6,7 @@ namespace selvaris {
 
 std::string QasmNotWrittenMessage(const std::string& qasmPath, const std::vector<std::string>& problems,
                                   bool jsonWritten) {
-    std::string text = DisplayPath(qasmPath) + " は書き出しませんでした。この分解は qelib1.inc のゲートで正確には書けません。";
+    std::string text = DisplayPath(qasmPath) + " は書き出しませんでした。次の因子は回路にできません。";
     for (const std::string& problem : problems) text += "\n" + problem;
     if (jsonWritten) text += "\nJSON ファイルは書き出しました。";
     return text;

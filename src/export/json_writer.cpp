@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "export/circuit.h"
 #include "export/exact_number.h"
 #include "export/reconstruction.h"
 #include "export/unitary_scale.h"
@@ -50,6 +51,9 @@ std::string WriteJson(const Decomposition& d) {
     json += "  \"product\": \"target = factors[0] x factors[1] x ... x factors[last]; the last factor acts first\",\n";
     json += "  \"scale\": " + Number(UnitaryScale(d.target)) + ",\n";
     json += "  \"reconstruction_error\": " + Number(ReconstructionError(d)) + ",\n";
+    // Files of exact decompositions stay as they always were.
+    const Circuit circuit = BuildCircuit(d);
+    if (circuit.ok() && !circuit.exact) json += "  \"circuit_error\": " + Number(circuit.error) + ",\n";
     json += "  \"target\": " + Matrix(d.target, "  ") + ",\n";
     json += "  \"factors\": [";
     for (std::size_t k = 0; k < d.factors.size(); ++k) json += (k ? ", " : "") + Matrix(d.factors[k], "  ");

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "export/circuit.h"
 #include "export/decomposition.h"
 
 namespace selvaris {
@@ -13,16 +14,15 @@ namespace selvaris {
 struct QasmProgram {
     std::string text;
     std::vector<std::string> problems;
+    double circuitError = 0.0;  // how far the program's unitary is from target / s
+    bool exact = true;          // see Circuit::exact
 
     bool ok() const { return problems.empty(); }
 };
 
 // The factors apply last first; each is written as what it is with the gates
-// of qelib1.inc, and the phases they leave over are written once at the end.
-// A decomposition whose factors do not give back the target is refused too.
+// of qelib1.inc, or as the nearest such gates when it is not exactly one, and
+// the phases they leave over are written once at the end.
 QasmProgram WriteQasm(const Decomposition& decomposition);
-
-// "因子 3（1_3_a）", "因子 6（残り）" for the last factor when it has no name.
-std::string FactorLabel(const Decomposition& decomposition, std::size_t index);
 
 }  // namespace selvaris

@@ -1,3 +1,4 @@
+#include "export/circuit.h"
 #include "export/export_files.h"
 #include "export/reconstruction.h"
 #include "files/file_messages.h"
@@ -23,7 +24,10 @@ Decomposition Form1::CurrentDecomposition() const {
 }
 
 void Form1::ShowReconstructionError() {
-    SetText(kReconstructionErrorLabel, ReconstructionErrorLine(ReconstructionError(CurrentDecomposition())));
+    const Decomposition d = CurrentDecomposition();
+    SetText(kReconstructionErrorLabel, ReconstructionErrorLine(ReconstructionError(d)));
+    const Circuit circuit = BuildCircuit(d);
+    SetText(kCircuitErrorLabel, circuit.ok() ? CircuitErrorLine(circuit.error) : "");
 }
 
 void Form1::ExportCircuit() {

@@ -91,7 +91,8 @@ void Form1::DeclareControls() {
     // Our own addition, in the free area right of Picture2: the check of the
     // factor list and its export for other tools.
     AddControl({"ReconstructionErrorLabel", kLabel, "", 8160, 4860, 4095, 255});
-    AddControl({"ExportButton", kButton, "回路を書き出す", 8160, 5220, 2415, 375, true, false});
+    AddControl({"CircuitErrorLabel", kLabel, "", 8160, 5130, 4095, 255});
+    AddControl({"ExportButton", kButton, "回路を書き出す", 8160, 5460, 2415, 375, true, false});
 
     // The keyboard's way through the workbench: the buttons that start things,
     // the cell grid row by row (Space or Enter picks a cell), the gate choice,

@@ -36,6 +36,7 @@ inline constexpr const char* kFactorPositionLabel = "Label7";
 
 // How far the product of the factors is from the target.
 inline constexpr const char* kReconstructionErrorLabel = "ReconstructionErrorLabel";
+inline constexpr const char* kCircuitErrorLabel = "CircuitErrorLabel";
 
 // Circuit pictures.
 inline constexpr const char* kEarlierGatePicture = "Picture1";

@@ -49,7 +49,7 @@ void Form1::AcceptEnteredTarget() {
     GreyGateGrids();
     for (const char* box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
                             kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel,
-                            kReconstructionErrorLabel})
+                            kReconstructionErrorLabel, kCircuitErrorLabel})
         SetText(box, "");
     SetEnabled(kEarlierGateBackButton, false);
     SetEnabled(kEarlierGateForwardButton, false);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <map>
 #include <optional>
 #include <random>
@@ -53,11 +55,11 @@ TEST(ExportDecomposition, WritesWhatItCanAndSaysWhatItCouldNot) {
     std::mt19937_64 rng(3);
     const ComplexMatrix random = testing::RandomUnitary(rng);
     const Decomposition good = testing::DecomposeLikeWorkbench(random);
-    const Decomposition unusual = testing::DecomposeLikeWorkbench(random, {0.9995, 0});
+    Decomposition broken = good;
+    broken.factors[7].re(0, 0) = std::nan("");
     const ExportPaths both{"o.qasm", "o.json"};
-    const std::string refused = "o.qasm は書き出しませんでした。この分解は qelib1.inc のゲートで正確には書けません。\n"
-                                "因子 6（org_gate）：ユニタリー行列の正の定数倍ではありません。\n"
-                                "因子 7（残り）：ユニタリー行列の正の定数倍ではありません。";
+    const std::string refused = "o.qasm は書き出しませんでした。次の因子は回路にできません。\n"
+                                "因子 7（残り）：有限でない値（NaN や無限大）を含みます。";
     const struct {
         const char* label;
         const Decomposition& d;
@@ -68,7 +70,7 @@ TEST(ExportDecomposition, WritesWhatItCanAndSaysWhatItCouldNot) {
     } cases[] = {
         {"both", good, both, "", {"o.json", "o.qasm"}, {}},
         {"json only", good, {"", "o.json"}, "", {"o.json"}, {}},
-        {"qasm refused, json still written", unusual, both, "", {"o.json"}, {refused + "\nJSON ファイルは書き出しました。"}},
+        {"qasm refused, json still written", broken, both, "", {"o.json"}, {refused + "\nJSON ファイルは書き出しました。"}},
         {"json fails, qasm still written", good, both, "o.json", {"o.qasm"},
          {SaveFailedMessage("o.json", "アクセスが許可されていません")}},
         {"no name", good, {}, "", {}, {EmptyFileNameMessage()}},

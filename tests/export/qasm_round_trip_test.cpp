@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 
+#include "export/exact_number.h"
+#include "export/json_writer.h"
 #include "export/qasm_writer.h"
 #include "export/unitary_scale.h"
+#include "circuit_check.h"
 #include "qasm_reader.h"
 #include "support/matrix_builders.h"
 #include "workbench_decomposition.h"
@@ -68,12 +73,12 @@ TEST(QasmRoundTrip, SeededRandomUnitariesGiveBackTheTarget) {
         ExpectCircuitIsTargetOverScale(DecomposeLikeWorkbench(testing::RandomUnitary(rng)), "random " + std::to_string(n));
 }
 
-TEST(QasmRefusal, AFactorOfAnotherFormOrAWrongProductIsNamedAndNothingIsWritten) {
+TEST(QasmNearestGates, AFactorOfNoExactFormIsWrittenAsItsNearestGatesWithATrueError) {
     std::mt19937_64 rng(7);
     const ComplexMatrix random = testing::RandomUnitary(rng);
-    Decomposition unusualFinal = DecomposeLikeWorkbench(random, {0.9995, 0});
     Decomposition swapInside = DecomposeLikeWorkbench(random);
-    swapInside.factors.insert(swapInside.factors.begin(), Make({{0, 0, 0, 0}, {3, 3, 0, 0}, {0, 3, 1, 0}, {3, 0, 1, 0}}, ComplexMatrix::Identity()));
+    swapInside.factors.insert(swapInside.factors.begin(),
+                              Make({{0, 0, 0, 0}, {3, 3, 0, 0}, {0, 3, 1, 0}, {3, 0, 1, 0}}, ComplexMatrix::Identity()));
     swapInside.target = ComplexProduct(swapInside.factors[0], random);
     Decomposition wrongTarget = DecomposeLikeWorkbench(random);
     wrongTarget.target.re(2, 1) += 1e-6;
@@ -81,20 +86,45 @@ TEST(QasmRefusal, AFactorOfAnotherFormOrAWrongProductIsNamedAndNothingIsWritten)
     const struct {
         const char* label;
         Decomposition d;
-        std::vector<std::string> problems;
+        double largestError;
     } cases[] = {
-        {"final gate 0.9995",
-         unusualFinal,
-         {"因子 6（org_gate）：ユニタリー行列の正の定数倍ではありません。",
-          "因子 7（残り）：ユニタリー行列の正の定数倍ではありません。"}},
-        {"states 0 and 3 exchanged",
-         swapInside,
-         {"因子 0（2_3_b）：1 量子ビットゲート、1 ビットだけ異なる 2 状態の 2 準位ゲート、対角行列のどれでもありません。"}},
-        {"target changed", wrongTarget, {"因子の積が目標行列と一致しません（再構成誤差 1.0e-06）。"}},
+        {"final gate 0.9995: nearly diagonal", DecomposeLikeWorkbench(random, {0.9995, 0}), 1e-3},
+        {"states 0 and 3 exchanged: the default plan", swapInside, 1e-14},
+        {"target changed by 1e-6", wrongTarget, 2e-6},
+        {"typed with four decimals", DecomposeLikeWorkbench(testing::FourDecimals(random)), 5e-3},
     };
     for (const auto& tc : cases) {
         const QasmProgram program = WriteQasm(tc.d);
-        EXPECT_EQ(program.problems, tc.problems) << tc.label;
+        ASSERT_TRUE(program.ok()) << tc.label << ": " << program.problems.front();
+        EXPECT_FALSE(program.exact) << tc.label;
+        const std::string stated = ExactNumber(program.circuitError);
+        EXPECT_NE(program.text.find("circuit_error = " + stated + ","), std::string::npos) << tc.label;
+        EXPECT_NE(WriteJson(tc.d).find("\"circuit_error\": " + stated + ",\n"), std::string::npos) << tc.label;
+        EXPECT_NEAR(testing::QasmDistanceFromTarget(program.text, tc.d.target), program.circuitError, 1e-12) << tc.label;
+        EXPECT_LT(program.circuitError, tc.largestError) << tc.label;
+    }
+}
+
+TEST(QasmRefusal, OnlyAFactorHoldingNaNInfinityOrZeroHasNoCircuit) {
+    std::mt19937_64 rng(7);
+    const Decomposition good = DecomposeLikeWorkbench(testing::RandomUnitary(rng));
+    Decomposition withNaN = good, withInfinity = good, withZero = good;
+    withNaN.factors[2].im(1, 0) = std::nan("");
+    withInfinity.factors[7].re(3, 3) = HUGE_VAL;
+    withZero.factors[7] = ComplexMatrix{};
+    const std::string notFinite = "有限でない値（NaN や無限大）を含みます。";
+    const struct {
+        const char* label;
+        const Decomposition& d;
+        std::string problem;
+    } cases[] = {
+        {"NaN", withNaN, "因子 2（0_1_b）：" + notFinite},
+        {"infinity", withInfinity, "因子 7（残り）：" + notFinite},
+        {"zero", withZero, "因子 7（残り）：零行列です。"},
+    };
+    for (const auto& tc : cases) {
+        const QasmProgram program = WriteQasm(tc.d);
+        EXPECT_EQ(program.problems, std::vector<std::string>{tc.problem}) << tc.label;
         EXPECT_EQ(program.text, "") << tc.label;
     }
 }

@@ -50,4 +50,13 @@ inline ComplexMatrix RandomUnitary(std::mt19937_64& rng) {
     return m;
 }
 
+// m as a user types it: every part rounded to four decimals.
+inline ComplexMatrix FourDecimals(const ComplexMatrix& m) {
+    ComplexMatrix typed = m;
+    for (auto& row : typed.v)
+        for (auto& element : row)
+            for (double& part : element) part = std::round(part * 1e4) / 1e4;
+    return typed;
+}
+
 }  // namespace selvaris::testing

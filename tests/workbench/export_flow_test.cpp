@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "entry/builtin_matrices.h"
+#include "export/circuit.h"
+#include "export/circuit_check.h"  // tests/export
 #include "export/reconstruction.h"
 #include "files/temp_folder.h"
+#include "support/matrix_builders.h"
 #include "workbench_flow.h"
 
 namespace selvaris {
@@ -64,6 +68,30 @@ TEST(ExportFlow, AFileBesideTheChosenOneIsOnlyReplacedWhenTheUserSaysSo) {
     wb.form.Click("ExportButton");  // cancelled in the dialog: nothing asked, nothing written
     EXPECT_EQ(wb.platform.messages.size(), 1u);
     EXPECT_EQ(Contents(wb.folder / "kept.json"), "mine");
+}
+
+// The usual way in: a unitary typed with four decimals, decomposed by the
+// default picks; its circuit is written and says truly how far it is.
+TEST(ExportFlow, EveryTypedMatrixIsWrittenAsACircuitThatStatesItsError) {
+    testing::TempFolder folder;
+    std::mt19937_64 rng(20261208);
+    for (int n = 0; n < 200; ++n) {
+        WorkbenchFlow wb;
+        const ComplexMatrix typed = testing::FourDecimals(testing::RandomUnitary(rng));
+        wb.SetTargetMatrix(typed);
+        for (const char* cell : {"la30", "la20", "la10", "la21", "la31", "la32"})
+            if (wb.form.Get(cell).backColour == kRed) wb.Step(cell, 'L');
+        wb.FinalGate("-i");
+        const std::string name = folder / ("typed" + std::to_string(n));
+        wb.platform.saveNames.push_back(name + ".qasm");
+        wb.form.Click("ExportButton");
+        ASSERT_TRUE(wb.platform.messages.empty()) << n << ": " << wb.platform.messages[0].text;
+
+        const double stated = testing::StatedCircuitError(Contents(name + ".json"));
+        EXPECT_NEAR(testing::QasmDistanceFromTarget(Contents(name + ".qasm"), typed), stated, 1e-12) << n;
+        EXPECT_LT(stated, 5e-3) << n;
+        EXPECT_EQ(wb.form.Text("CircuitErrorLabel"), CircuitErrorLine(stated)) << n;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/complex_matrix.h"
+#include "export/decomposition.h"
+#include "export/factor_gates.h"
+
+namespace selvaris {
+
+// A decomposition as one circuit of qelib1.inc gates: the gates of factor k
+// in the order they act, the phases they leave over, and how far the whole
+// circuit is from the target divided by its scale. Every writer reads this.
+struct Circuit {
+    std::vector<FactorGates> factors;  // factors[k] stands for decomposition factor k
+    double scale = 1.0;                // s, with target = s x U
+    double phase = 0.0;                // the global phase written at the end, in (-pi, pi]
+    // True when some factor was more than kFormTolerance from every gate form
+    // and is written as the nearest gates instead.
+    bool approximated = false;
+    double error = 0.0;  // largest absolute difference between the circuit's unitary and U
+    // Neither approximated nor further from U than rounding: the writers then
+    // need not state the error, so such files stay as they always were.
+    bool exact = true;
+    // Why there is no circuit (a factor holding NaN or infinity, or zero); one
+    // Japanese line each, naming the factor.
+    std::vector<std::string> problems;
+
+    bool ok() const { return problems.empty(); }
+};
+
+Circuit BuildCircuit(const Decomposition& decomposition);
+
+// The 4x4 unitary of one gate on the two-qubit register (q[1] the high bit).
+ComplexMatrix GateUnitary(const QasmGate& gate);
+
+// The unitary the circuit's gates and global phase give, last factor first.
+ComplexMatrix CircuitUnitary(const Circuit& circuit);
+
+// The line the main window shows beside the reconstruction error, e.g.
+// "回路と目標の差 7.2e-05".
+std::string CircuitErrorLine(double error);
+
+// "因子 3（1_3_a）", "因子 6（残り）" for the last factor when it has no name.
+std::string FactorLabel(const Decomposition& decomposition, std::size_t index);
+
+}  // namespace selvaris
