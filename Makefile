@@ -85,11 +85,13 @@ fuzz: fuzz-build
 	$(call run_fuzz,cell_parser,$(FUZZ_SECONDS),64)
 	$(call run_fuzz,matrix_file,$(FUZZ_SECONDS),512)
 	$(call run_fuzz,matrix_numeric,$(FUZZ_SECONDS),512)
+	$(call run_fuzz,npy_matrix,$(FUZZ_SECONDS),1024)
 
 test-fuzz: fuzz-build
 	$(call run_fuzz,cell_parser,15,64)
 	$(call run_fuzz,matrix_file,15,512)
 	$(call run_fuzz,matrix_numeric,15,512)
+	$(call run_fuzz,npy_matrix,15,1024)
 
 test: test-normal test-asan test-fuzz
 
