@@ -86,12 +86,14 @@ fuzz: fuzz-build
 	$(call run_fuzz,matrix_file,$(FUZZ_SECONDS),512)
 	$(call run_fuzz,matrix_numeric,$(FUZZ_SECONDS),512)
 	$(call run_fuzz,npy_matrix,$(FUZZ_SECONDS),1024)
+	$(call run_fuzz,qasm_matrix,$(FUZZ_SECONDS),4096)
 
 test-fuzz: fuzz-build
 	$(call run_fuzz,cell_parser,15,64)
 	$(call run_fuzz,matrix_file,15,512)
 	$(call run_fuzz,matrix_numeric,15,512)
 	$(call run_fuzz,npy_matrix,15,1024)
+	$(call run_fuzz,qasm_matrix,15,4096)
 
 test: test-normal test-asan test-fuzz
 

@@ -11,16 +11,19 @@
 #include "export/export_files.h"
 #include "export/reconstruction.h"
 #include "files/file_messages.h"
+#include "files/file_name_ending.h"
 #include "files/matrix_file_io.h"
 #include "files/safe_file_write.h"
+#include "files/target_file.h"
 
 namespace selvaris {
 namespace {
 
 const char* const kUsage =
-    "usage: selvaris decompose FILE.gyo [--plan la30L,la20L,la10L,la21L,la31L,la32L] [--final FILE.gyo]\n"
+    "usage: selvaris decompose FILE [--plan la30L,la20L,la10L,la21L,la31L,la32L] [--final FILE]\n"
     "                          [--qasm OUT.qasm] [--json OUT.json]\n"
-    "       selvaris decompose --batch DIR [--plan ...] [--final FILE.gyo]\n";
+    "       selvaris decompose --batch DIR [--plan ...] [--final FILE]\n"
+    "FILE is a .gyo matrix file, a NumPy .npy file holding a 4x4 array, or an OpenQASM 2.0 .qasm program.\n";
 
 struct Options {
     std::string file;
@@ -66,7 +69,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
         options.plan = *plan;
     }
     if (values.count("--final")) {
-        const MatrixFileRead final = ReadMatrixFile(values["--final"]);
+        const MatrixFileRead final = ReadTargetFile(values["--final"]);
         if (!final.matrix) {
             err << kFileMessageTitle << ": " << OpenFailedMessage(values["--final"], final.failure) << '\n';
             return std::nullopt;
@@ -105,7 +108,7 @@ void PrintFactors(const Decomposition& d, std::ostream& out) {
 
 // Reads, decomposes and reports one file; the exit status for it.
 int DecomposeFile(const std::string& path, const Options& options, HeadlessOutcome& outcome, std::ostream& err) {
-    const MatrixFileRead read = ReadMatrixFile(path);
+    const MatrixFileRead read = ReadTargetFile(path);
     if (!read.matrix) {
         err << kFileMessageTitle << ": " << OpenFailedMessage(path, read.failure) << '\n';
         return kExitFailed;
@@ -132,10 +135,9 @@ int DecomposeOne(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 bool IsMatrixFileName(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return extension == ".gyo";
+    const std::string name = path.filename().string();
+    return EndsWithIgnoringCase(name, ".gyo") || EndsWithIgnoringCase(name, ".npy") ||
+           EndsWithIgnoringCase(name, ".qasm");
 }
 
 // One line per file: name, steps and reconstruction error, or what went wrong.

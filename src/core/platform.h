@@ -39,6 +39,12 @@ public:
     // The desktop's own dialog for the name of a file to write; nothing when
     // the user cancels. A desktop without one never offers a name.
     virtual std::optional<std::string> AskSaveFileName(const std::string& /*title*/) { return std::nullopt; }
+
+    // The desktop's own dialog for a file to read, offering the names that
+    // match filter ("*.gyo *.npy"); nothing when the user cancels.
+    virtual std::optional<std::string> AskOpenFileName(const std::string& /*title*/, const std::string& /*filter*/) {
+        return std::nullopt;
+    }
 };
 
 }  // namespace selvaris

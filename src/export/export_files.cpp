@@ -1,23 +1,13 @@
 #include "export/export_files.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "export/export_messages.h"
 #include "export/json_writer.h"
 #include "export/qasm_writer.h"
+#include "files/file_name_ending.h"
 #include "files/file_messages.h"
 
 namespace selvaris {
 namespace {
-
-bool EndsWithIgnoringCase(const std::string& text, const std::string& ending) {
-    if (text.size() < ending.size()) return false;
-    return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-                      });
-}
 
 // Writes one file; a failure becomes the save-failed message.
 bool WriteOne(const FileWriter& write, const std::string& path, const std::string& bytes, ExportOutcome& outcome) {

@@ -81,6 +81,14 @@ std::optional<std::string> QtPlatform::AskSaveFileName(const std::string& title)
     return name.toUtf8().toStdString();
 }
 
+std::optional<std::string> QtPlatform::AskOpenFileName(const std::string& title, const std::string& filter) {
+    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), ToQt(title), QString(),
+                                                      ToQt(title) + QStringLiteral(" (") + ToQt(filter) +
+                                                          QStringLiteral(")"));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toUtf8().toStdString();
+}
+
 int QtPlatform::ScreenWidthTwips() const { return PixelsToTwips(ScreenSize().width()); }
 
 int QtPlatform::ScreenHeightTwips() const { return PixelsToTwips(ScreenSize().height()); }

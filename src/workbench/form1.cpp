@@ -66,6 +66,7 @@ const std::string& Form1::GridLabel(bool rightGrid, int row, int column) {
 void Form1::DeclareClickHandlers() {
     clickHandlers_ = {
         {kSetTargetButton, [this] { SetTarget(); }},
+        {kSetTargetFromFileButton, [this] { SetTargetFromFile(); }},
         {kFinalGateButton, [this] { FinalGate(); }},
         {kSingleGateButton, [this] { MakeSingleGate(); }},
         {kUndoSingleGateButton, [this] { UndoSingleGate(); }},

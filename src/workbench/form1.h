@@ -29,6 +29,9 @@ public:
     // What follows the entry window's closing: EntryMatrix, if it was entered
     // without a refused cell and is unitary, becomes the new target.
     void AcceptEnteredTarget();
+    // "ファイルからセット": a target read from a file with its exact values,
+    // then checked and shown as a typed one is.
+    void SetTargetFromFile();
 
     // Cell grid and gate choice.
     void PickCell(const PickableCell& cell);
@@ -90,6 +93,8 @@ protected:
     void OnClick(const std::string& name) override;
 
 private:
+    // Checks target and, when it is unitary, makes it the target of a new decomposition.
+    void AcceptTarget(const ComplexMatrix& target);
     void DeclareControls();
     void DeclareClickHandlers();
     // The entry window, modal, where target and final gate are both typed.

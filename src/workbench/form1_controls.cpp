@@ -93,11 +93,13 @@ void Form1::DeclareControls() {
     AddControl({"ReconstructionErrorLabel", kLabel, "", 8160, 4860, 4095, 255});
     AddControl({"CircuitErrorLabel", kLabel, "", 8160, 5130, 4095, 255});
     AddControl({"ExportButton", kButton, "回路を書き出す", 8160, 5460, 2415, 375, true, false});
+    // A target with its exact values from a file, in the free area under Picture2.
+    AddControl({"SetTargetFromFileButton", kButton, "ファイルからセット", 6600, 5940, 2415, 375});
 
     // The keyboard's way through the workbench: the buttons that start things,
     // the cell grid row by row (Space or Enter picks a cell), the gate choice,
     // the browsers, then the matrix boxes, whose text can be selected and copied.
-    std::vector<std::string> order = {"Command31", "Command1", "Command14", "Command12"};
+    std::vector<std::string> order = {"Command31", "SetTargetFromFileButton", "Command1", "Command14", "Command12"};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) order.push_back(CellLabel(r, c));
     for (const char* name : {"Command10", "Command11", "Command7", "Command38", "Command39", "Command6", "ExportButton",

@@ -21,6 +21,7 @@ inline constexpr const char* kPartialBackButton = "Command4";     // hidden
 inline constexpr const char* kPartialForwardButton = "Command40";  // hidden
 inline constexpr const char* kShapeTestButton = "Command9";        // hidden
 inline constexpr const char* kExportButton = "ExportButton";
+inline constexpr const char* kSetTargetFromFileButton = "SetTargetFromFileButton";
 
 // Matrix boxes that the user sees.
 inline constexpr const char* kPreviousTargetBox = "Text91";
@@ -58,6 +59,7 @@ inline constexpr const char* kMessageTitle = "メッセージ";
 inline constexpr const char* kUnpickableCellMessage = "このセルはクリック出来ません";
 inline constexpr const char* kTooManyGatesMessage = "ゲート数が多すぎます";
 inline constexpr const char* kExportTitle = "回路を書き出す";
+inline constexpr const char* kTargetFileTitle = "ターゲット行列のファイル";
 
 // The name of the step that records the final gate.
 inline constexpr const char* kFinalGateStepName = "org_gate";

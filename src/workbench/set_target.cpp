@@ -1,6 +1,8 @@
 #include "core/matrix_text.h"
 #include "core/unitarity_check.h"
 #include "entry/form7.h"
+#include "files/file_messages.h"
+#include "files/target_file.h"
 #include "workbench/form1.h"
 #include "workbench/form1_controls.h"
 
@@ -30,9 +32,27 @@ void Form1::ShowEntryWindow() {
     platform_.ShowModal(entry);
 }
 
+void Form1::SetTargetFromFile() {
+    const std::optional<std::string> path = platform_.AskOpenFileName(kTargetFileTitle, kTargetFileFilter);
+    if (!path) return;
+    const MatrixFileRead read = ReadTargetFile(*path);
+    if (!read.matrix) {
+        platform_.MessageBox(OpenFailedMessage(*path, read.failure), kStyleExclamationOk, kMessageTitle);
+        return;
+    }
+    // The entry cells keep what was typed: a file's full-precision values are
+    // longer than a cell takes.
+    registers_.FinalGateMode = false;
+    AcceptTarget(*read.matrix);
+}
+
 void Form1::AcceptEnteredTarget() {
     if (registers_.EntryError || registers_.EntryCancelled) return;
-    registers_.CheckMatrix = registers_.EntryMatrix;
+    AcceptTarget(registers_.EntryMatrix);
+}
+
+void Form1::AcceptTarget(const ComplexMatrix& target) {
+    registers_.CheckMatrix = target;
     state_.NotUnitaryFlag = CheckUnitarity(registers_, platform_, state_.Tolerance);
     if (state_.NotUnitaryFlag) return;
 
@@ -42,7 +62,7 @@ void Form1::AcceptEnteredTarget() {
     // A new decomposition never inherits a single-gate conversion of the last one.
     state_.SingleGateMode = false;
     SetEnabled(kFinalGateButton, true);
-    registers_.CurrentTarget = registers_.EntryMatrix;
+    registers_.CurrentTarget = target;
     state_.TargetHist.at(state_.StepCount) = registers_.CurrentTarget;
     ShowInTextBox(registers_, registers_.CurrentTarget, *this, kCurrentTargetBox);
     ColourCells();

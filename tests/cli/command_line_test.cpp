@@ -42,6 +42,19 @@ TEST(CommandLine, StatusAndMessagesForEachKindOfFile) {
     const std::string qft = files.Write("qft.gyo", QftMatrix());
     const std::string notUnitary = files.Write("twice.gyo", testing::Make({{0, 1, 1, 0}}, ComplexMatrix::Identity()));
     std::ofstream(files.folder / "short.gyo") << "too short";
+    std::ofstream(files.folder / "bell.QASM") << "OPENQASM 2.0;\nqreg q[2];\nh q[1];\ncx q[1],q[0];\n";
+    std::ofstream(files.folder / "measured.qasm") << "OPENQASM 2.0;\nqreg q[2];\ncreg c[2];\nmeasure q[0] -> c[0];\n";
+    {
+        // NumPy's own layout: a 128-byte header, then the identity as sixteen float64.
+        std::string header = "{'descr': '<f8', 'fortran_order': False, 'shape': (4, 4), }";
+        header.resize(117, ' ');
+        std::ofstream npy(files.folder / "identity.npy", std::ios::binary);
+        npy << std::string("\x93NUMPY\x01\x00\x76\x00", 10) << header << '\n';
+        for (int k = 0; k < 16; ++k) {
+            const double value = k % 5 == 0 ? 1.0 : 0.0;
+            npy.write(reinterpret_cast<const char*>(&value), sizeof value);
+        }
+    }
     struct Row {
         std::vector<std::string> args;
         int status;
@@ -53,6 +66,9 @@ TEST(CommandLine, StatusAndMessagesForEachKindOfFile) {
         {{notUnitary}, kExitNotUnitary, "", "メッセージ: この行列はユニタリーではありません"},
         {{files.folder / "missing.gyo"}, kExitFailed, "", "missing.gyo"},
         {{files.folder / "short.gyo"}, kExitFailed, "", "short.gyo"},
+        {{files.folder / "bell.QASM"}, kExitDone, "bell.QASM: 3 steps", ""},
+        {{files.folder / "identity.npy"}, kExitDone, "identity.npy: 0 steps", ""},
+        {{files.folder / "measured.qasm"}, kExitFailed, "", "4 行目"},
         {{qft, "--final", notUnitary}, kExitNotUnitary, "", "この行列はユニタリーではありません"},
         {{qft, "--plan", "la11L"}, kExitFailed, "", "plan"},
         {{}, kExitFailed, "", "usage"},
@@ -100,11 +116,13 @@ TEST(CommandLine, ExportsAndBatchesGoOnPastABadFile) {
     const Outcome batch = Decompose({"--batch", files.folder.str()});
     EXPECT_EQ(batch.status, kExitFailed);
     std::istringstream lines(batch.out);
-    std::string a, b, c;
+    std::string a, circuit, b, c;
     std::getline(lines, a);
+    std::getline(lines, circuit);
     std::getline(lines, b);
     std::getline(lines, c);
     EXPECT_EQ(a.rfind("a.gyo\t6\t", 0), 0u) << a;
+    EXPECT_EQ(circuit.rfind("a.qasm\t", 0), 0u) << circuit;  // the circuit just written, read back as a target
     EXPECT_EQ(b, "b.GYO\t0\t0");
     EXPECT_EQ(c, "c.gyo\t-\tunreadable");
     EXPECT_NE(batch.err.find("c.gyo"), std::string::npos);

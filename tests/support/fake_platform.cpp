@@ -42,6 +42,14 @@ std::optional<std::string> FakePlatform::AskSaveFileName(const std::string& titl
     return name;
 }
 
+std::optional<std::string> FakePlatform::AskOpenFileName(const std::string& title, const std::string& filter) {
+    log.push_back("open:" + title + ":" + filter);
+    if (openNames.empty()) return std::nullopt;
+    std::optional<std::string> name = openNames.front();
+    openNames.pop_front();
+    return name;
+}
+
 std::vector<std::string> FakePlatform::unusedScripts() const {
     std::vector<std::string> names;
     for (const auto& [name, queue] : scripts_)

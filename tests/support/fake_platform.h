@@ -33,6 +33,8 @@ public:
     void SetBusyPointer(bool busy) override;
     // Answers the next file-name question from saveNames (a cancel when it is empty).
     std::optional<std::string> AskSaveFileName(const std::string& title) override;
+    // Answers the next file-to-open question from openNames (a cancel when it is empty).
+    std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& filter) override;
 
     // Queues what the user does in the next modal showing of formName.
     void OnShow(const std::string& formName, Script script) { scripts_[formName].push_back(std::move(script)); }
@@ -45,6 +47,7 @@ public:
     int screenHeight = 10800;
     bool busy = false;
     std::deque<std::optional<std::string>> saveNames;
+    std::deque<std::optional<std::string>> openNames;
 
 private:
     std::map<std::string, std::deque<Script>> scripts_;

@@ -1,0 +1,13 @@
+OPENQASM 2.0;
+include "qelib1.inc";
+qreg q[2];
+creg c[2];
+U(0.6,0.1,0.2) q[0]; u(1,2,3) q[1]; u3(pi,0,pi) q[0]; u2(0.1,0.2) q[1];
+u1(0.1) q[0]; p(-0.1) q[1]; x q[0]; y q[1]; z q[0]; h q[1];
+s q[0]; sdg q[1]; t q[0]; tdg q[1]; rx(0.6) q[0]; ry(0.6) q[1]; rz(0.6) q[0];
+sx q[1]; id q[0];
+barrier q;
+CX q[0],q[1]; cx q[1],q[0]; cy q[0],q[1]; cz q[1],q[0]; ch q[0],q[1];
+swap q[1],q[0]; cu1(0.1) q[0],q[1]; cp(0.2) q[1],q[0];
+cu3(0.6,0.1,0.2) q[0],q[1]; crx(0.6) q[1],q[0]; cry(0.6) q[0],q[1]; crz(0.6) q[1],q[0];
+barrier q[0],q[1];
