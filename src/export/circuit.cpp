@@ -3,6 +3,8 @@
 #include <cmath>
 #include <complex>
 
+#include "export/cnot_minimum.h"
+#include "export/cx_basis.h"
 #include "export/nearest_form.h"
 #include "export/reconstruction.h"
 #include "export/u3_angles.h"
@@ -29,9 +31,33 @@ FactorGates NearestFactorGates(const ComplexMatrix& factor) {
         const FactorGates part = FactorToGates(nearest.parts[k]);
         if (!part.refusal.empty()) return part;
         out.gates.insert(out.gates.end(), part.gates.begin(), part.gates.end());
+        out.drawn.insert(out.drawn.end(), part.drawn.begin(), part.drawn.end());
         out.phase += part.phase;
     }
     return out;
+}
+
+// How far u is from unitary: the invariants of a typed matrix are only as
+// exact as the matrix.
+double UnitarityDefect(const ComplexMatrix& u) {
+    return LargestDifference(ComplexProduct(u, Adjoint(u)), ComplexMatrix::Identity());
+}
+
+void AddGateLists(Circuit& circuit, const ComplexMatrix& u) {
+    for (std::size_t k = circuit.factors.size(); k-- > 0;) {
+        for (CircuitGate drawn : circuit.factors[k].drawn) {
+            drawn.factor = k;
+            circuit.twoLevelDrawn.push_back(drawn);
+        }
+        for (const QasmGate& gate : InCxBasis(circuit.factors[k].gates)) {
+            circuit.cxGates.push_back({gate, k});
+            CircuitGate drawn = DrawnGate(gate);
+            drawn.factor = k;
+            circuit.cxDrawn.push_back(drawn);
+            if (gate.name == "cx") ++circuit.cnotCount;
+        }
+    }
+    circuit.cnotMinimum = CnotMinimum(u, 1e-9 + 16.0 * UnitarityDefect(u));
 }
 
 bool CanBeApproximated(const ComplexMatrix& factor) {
@@ -69,34 +95,28 @@ Circuit BuildCircuit(const Decomposition& d) {
     if (std::abs(circuit.phase) <= kNegligiblePhase) circuit.phase = 0.0;
     circuit.error = LargestDifference(CircuitUnitary(circuit), DividedBy(d.target, circuit.scale));
     circuit.exact = !circuit.approximated && circuit.error <= kFormTolerance;
+    AddGateLists(circuit, DividedBy(d.target, circuit.scale));
     return circuit;
 }
 
-ComplexMatrix GateUnitary(const QasmGate& gate) {
-    Block2 v = {{{1.0, 0.0}, {0.0, 1.0}}};
-    const auto angle = [&](std::size_t k) { return k < gate.angles.size() ? gate.angles[k] : 0.0; };
-    if (gate.name == "x" || gate.name == "cx")
-        v = {{{0.0, 1.0}, {1.0, 0.0}}};
-    else if (gate.name == "u1" || gate.name == "cu1")
-        v[1][1] = std::polar(1.0, angle(0));
-    else if (gate.name == "u3" || gate.name == "cu3")
-        v = U3Block({angle(0), angle(1), angle(2), 0.0});
-    if (gate.qubits.empty()) return ComplexMatrix::Identity();
-    const bool controlled = gate.qubits.size() == 2;
-    const int target = gate.qubits.back() & 1;
-    const int control = controlled ? gate.qubits.front() & 1 : -1;
-
+ComplexMatrix EmbeddedUnitary(const CircuitGate& gate) {
+    const int target = gate.target & 1;
+    const int other = 1 - target;
     ComplexMatrix g{};
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
-            const int other = 1 - target;
             if (((i >> other) & 1) != ((j >> other) & 1)) continue;
-            Complex z = i == j ? 1.0 : 0.0;
-            if (!controlled || ((i >> control) & 1)) z = v[(i >> target) & 1][(j >> target) & 1];
+            const bool acts = gate.control < 0 || ((i >> (gate.control & 1)) & 1) != static_cast<int>(gate.openControl);
+            const Complex z = acts ? gate.block[(i >> target) & 1][(j >> target) & 1] : Complex(i == j ? 1.0 : 0.0);
             g.re(i, j) = z.real();
             g.im(i, j) = z.imag();
         }
     return g;
+}
+
+ComplexMatrix GateUnitary(const QasmGate& gate) {
+    if (gate.qubits.empty()) return ComplexMatrix::Identity();
+    return EmbeddedUnitary(DrawnGate(gate));
 }
 
 ComplexMatrix CircuitUnitary(const Circuit& circuit) {

@@ -9,9 +9,20 @@
 
 namespace selvaris {
 
+// The two forms a circuit is written and drawn in: controlled single-qubit
+// gates as the factors are, or CNOTs with single-qubit gates.
+enum class CircuitBasis { TwoLevel, Cx };
+
+// A gate of qelib1.inc with the decomposition factor it comes from.
+struct PlacedGate {
+    QasmGate gate;
+    std::size_t factor = 0;
+};
+
 // A decomposition as one circuit of qelib1.inc gates: the gates of factor k
 // in the order they act, the phases they leave over, and how far the whole
-// circuit is from the target divided by its scale. Every writer reads this.
+// circuit is from the target divided by its scale. Every writer and the
+// circuit window read this, built once.
 struct Circuit {
     std::vector<FactorGates> factors;  // factors[k] stands for decomposition factor k
     double scale = 1.0;                // s, with target = s x U
@@ -27,13 +38,26 @@ struct Circuit {
     // Japanese line each, naming the factor.
     std::vector<std::string> problems;
 
+    // The whole circuit in the order its gates act (the last factor first):
+    // as a picture shows the two-level form, in qelib1.inc gates of the CNOT
+    // form, and as a picture shows that.
+    std::vector<CircuitGate> twoLevelDrawn;
+    std::vector<PlacedGate> cxGates;
+    std::vector<CircuitGate> cxDrawn;
+    int cnotCount = 0;    // cx gates of the CNOT form
+    int cnotMinimum = 3;  // the fewest any circuit for U needs
+
     bool ok() const { return problems.empty(); }
+    const std::vector<CircuitGate>& Drawn(CircuitBasis basis) const {
+        return basis == CircuitBasis::Cx ? cxDrawn : twoLevelDrawn;
+    }
 };
 
 Circuit BuildCircuit(const Decomposition& decomposition);
 
 // The 4x4 unitary of one gate on the two-qubit register (q[1] the high bit).
 ComplexMatrix GateUnitary(const QasmGate& gate);
+ComplexMatrix EmbeddedUnitary(const CircuitGate& gate);
 
 // The unitary the circuit's gates and global phase give, last factor first.
 ComplexMatrix CircuitUnitary(const Circuit& circuit);

@@ -58,7 +58,10 @@ void AddGate(FactorGates& out, const char* name, std::vector<double> angles, std
 
 void AddPhaseGate(FactorGates& out, const char* name, double angle, std::vector<int> qubits) {
     angle = WrapAngle(angle);
-    if (std::abs(angle) > kNegligibleAngle) AddGate(out, name, {angle}, std::move(qubits));
+    if (std::abs(angle) <= kNegligibleAngle) return;
+    const Block2 phase = {{{1.0, 0.0}, {0.0, std::polar(1.0, angle)}}};
+    out.drawn.push_back({phase, qubits.back(), qubits.size() == 2 ? qubits.front() : -1, false, 0});
+    AddGate(out, name, {angle}, std::move(qubits));
 }
 
 // diag(d0, d1, d2, d3) = e^{i a0} x u1 on q[0] x u1 on q[1] x cu1.
@@ -93,6 +96,7 @@ std::optional<FactorGates> AsSingleQubit(const ComplexMatrix& m, int wire) {
     out.form = "single-qubit gate on q[" + std::to_string(wire) + "]";
     out.phase = angles->phase;
     AddGate(out, "u3", {angles->theta, angles->phi, angles->lambda}, {wire});
+    out.drawn.push_back({U3Block({angles->theta, angles->phi, angles->lambda, 0.0}), wire, -1, false, 0});
     return out;
 }
 
@@ -116,6 +120,8 @@ std::optional<FactorGates> AsTwoLevel(const ComplexMatrix& m, int p, int q) {
     AddPhaseGate(out, "u1", angles->phase, {control});
     AddGate(out, "cu3", {angles->theta, angles->phi, angles->lambda}, {control, target});
     if (actsWhereControlIsZero) AddGate(out, "x", {}, {control});
+    // The picture shows the whole block, phase included, under one control.
+    out.drawn.assign(1, {U3Block(*angles), target, control, actsWhereControlIsZero, 0});
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/complex_matrix.h"
+#include "export/u3_angles.h"
 
 namespace selvaris {
 
@@ -21,12 +22,26 @@ struct QasmGate {
     std::vector<int> qubits;  // control first
 };
 
+// A gate as a circuit picture shows it: a 2x2 unitary on its target wire,
+// applied where the control wire (if any) is 1, or 0 for an open control.
+// factor is the decomposition factor it belongs to.
+struct CircuitGate {
+    Block2 block{};
+    int target = 0;
+    int control = -1;
+    bool openControl = false;
+    std::size_t factor = 0;
+};
+
 // A factor as gates: their product, times e^{i phase}, is the factor divided
 // by its scale. When the factor has no such form, refusal says why (Japanese)
 // and there are no gates.
 struct FactorGates {
     std::string form;  // e.g. "diagonal", for the program's comment
     std::vector<QasmGate> gates;
+    // The same gates as a picture shows them, in the order they act: an open
+    // control stays one gate, and a two-level gate carries its phase in its block.
+    std::vector<CircuitGate> drawn;
     double phase = 0.0;
     double scale = 1.0;
     std::string refusal;
