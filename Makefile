@@ -1,8 +1,9 @@
 # Selvaris: `make run` builds and starts the program, `make test` builds and runs every test.
 # Both first install, with apt, whatever of the packages below is missing.
 
-PACKAGES := g++ cmake ninja-build make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
-            libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core clang libclang-rt-dev
+PACKAGES := g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev \
+            libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core clang libclang-rt-dev \
+            desktop-file-utils appstream
 BUILD := build
 BUILD_ASAN := build-asan
 BUILD_FUZZ := build-fuzz
@@ -107,3 +108,32 @@ screenshots: build
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+
+# Installing like a Linux program, from a build of its own without tests and benchmarks:
+# `make install` (PREFIX, default /usr/local; DESTDIR for a staging folder) and `make deb`,
+# a Debian package of the same files in this folder, checked by lintian where it is installed.
+BUILD_RELEASE := build-release
+PREFIX ?= /usr/local
+
+.PHONY: install deb
+
+$(BUILD_RELEASE)/build.ninja:
+	cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DSELVARIS_BUILD_TESTS=OFF -DSELVARIS_BUILD_BENCH=OFF
+
+install: deps $(BUILD_RELEASE)/build.ninja
+	cmake --build $(BUILD_RELEASE) -j $(JOBS) --target selvaris selvaris_compressed_docs
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_RELEASE) --prefix "$(PREFIX)" --strip
+
+# cpack asks dpkg-shlibdeps (dpkg-dev) for the libraries the program needs, and file finds the programs.
+deb: PACKAGES += dpkg-dev file
+deb: deps $(BUILD_RELEASE)/build.ninja
+	cmake --build $(BUILD_RELEASE) -j $(JOBS) --target selvaris selvaris_compressed_docs
+	rm -f $(BUILD_RELEASE)/selvaris_*.deb selvaris_*.deb
+	cd $(BUILD_RELEASE) && cpack -G DEB
+	cp $(BUILD_RELEASE)/selvaris_*.deb .
+	@if command -v lintian >/dev/null; then \
+	  echo "lintian:"; lintian --fail-on error selvaris_*.deb; \
+	else \
+	  echo "skipped: lintian not installed"; \
+	fi

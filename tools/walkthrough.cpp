@@ -2,6 +2,7 @@
 // platform, through one decomposition of the QFT preset, saving a picture of
 // each stage. Run by `make screenshots`; the pictures are never edited by hand.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -94,6 +95,12 @@ void Walk(QWidget* main) {
     Press(main, "Command39");
     Press(main, "Command39");
     Save(main, "walkthrough-8-browse.png");
+
+    WhenModal("CircuitWindow", [](QWidget* circuit) {
+        Save(circuit, "walkthrough-9-circuit.png");
+        if (auto* dialog = qobject_cast<QDialog*>(circuit)) dialog->reject();
+    });
+    Press(main, "CircuitButton");  // 回路全体
 }
 
 }  // namespace

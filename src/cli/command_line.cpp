@@ -8,7 +8,7 @@
 #include "cli/headless_decomposition.h"
 #include "core/matrix_text.h"
 #include "export/circuit.h"
-#include "export/export_files.h"
+#include "export/export_formats.h"
 #include "export/reconstruction.h"
 #include "files/file_messages.h"
 #include "files/file_name_ending.h"
@@ -21,18 +21,34 @@ namespace {
 
 const char* const kUsage =
     "usage: selvaris decompose FILE [--plan la30L,la20L,la10L,la21L,la31L,la32L] [--final FILE]\n"
-    "                          [--qasm OUT.qasm] [--json OUT.json]\n"
+    "                          [--basis two-level|cx] [--qasm OUT.qasm] [--qasm3 OUT.qasm] [--latex OUT.tex]\n"
+    "                          [--svg OUT.svg] [--png OUT.png] [--json OUT.json]\n"
     "       selvaris decompose --batch DIR [--plan ...] [--final FILE]\n"
     "FILE is a .gyo matrix file, a NumPy .npy file holding a 4x4 array, or an OpenQASM 2.0 .qasm program.\n";
+
+// The options that each name one output file.
+const struct {
+    const char* option;
+    ExportFormat format;
+} kOutputOptions[] = {
+    {"--json", ExportFormat::Json},   {"--qasm", ExportFormat::Qasm2}, {"--qasm3", ExportFormat::Qasm3},
+    {"--latex", ExportFormat::Latex}, {"--svg", ExportFormat::Svg},    {"--png", ExportFormat::Png},
+};
 
 struct Options {
     std::string file;
     std::string batchFolder;
     std::vector<PlanStep> plan = DefaultPlan();
     ComplexMatrix finalGate = ComplexMatrix::Identity();
-    std::string qasm;
-    std::string json;
+    std::vector<ExportRequest> outputs;
 };
+
+bool TakesValue(const std::string& arg) {
+    if (arg == "--plan" || arg == "--final" || arg == "--batch" || arg == "--basis") return true;
+    for (const auto& output : kOutputOptions)
+        if (arg == output.option) return true;
+    return false;
+}
 
 // The options, or nothing after saying what is wrong.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
@@ -40,7 +56,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
     std::map<std::string, std::string> values;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--plan" || arg == "--final" || arg == "--qasm" || arg == "--json" || arg == "--batch") {
+        if (TakesValue(arg)) {
             if (i + 1 >= args.size() || values.count(arg)) {
                 err << "selvaris: " << arg << " needs one value\n" << kUsage;
                 return std::nullopt;
@@ -54,8 +70,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
         }
     }
     options.batchFolder = values["--batch"];
+    CircuitBasis basis = CircuitBasis::TwoLevel;
+    if (values.count("--basis")) {
+        if (values["--basis"] != "two-level" && values["--basis"] != "cx") {
+            err << "selvaris: --basis is two-level or cx\n" << kUsage;
+            return std::nullopt;
+        }
+        if (values["--basis"] == "cx") basis = CircuitBasis::Cx;
+    }
+    for (const auto& output : kOutputOptions)
+        if (values.count(output.option)) options.outputs.push_back({output.format, basis, values[output.option]});
     if (options.file.empty() == options.batchFolder.empty() ||
-        (!options.batchFolder.empty() && (values.count("--qasm") || values.count("--json")))) {
+        (!options.batchFolder.empty() && !options.outputs.empty())) {
         err << kUsage;
         return std::nullopt;
     }
@@ -76,8 +102,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
         }
         options.finalGate = *final.matrix;
     }
-    options.qasm = values["--qasm"];
-    options.json = values["--json"];
     return options;
 }
 
@@ -119,19 +143,17 @@ int DecomposeFile(const std::string& path, const Options& options, HeadlessOutco
     return outcome.status == HeadlessOutcome::Status::Done ? kExitDone : kExitNotUnitary;
 }
 
-int DecomposeOne(const Options& options, std::ostream& out, std::ostream& err) {
+int DecomposeOne(const Options& options, std::ostream& out, std::ostream& err, const CircuitImageRenderer& render) {
     HeadlessOutcome outcome;
     const int status = DecomposeFile(options.file, options, outcome, err);
     if (status != kExitDone) return status;
     out << options.file << ": " << outcome.steps << " steps, " << outcome.decomposition.factors.size()
         << " factors\n";
     PrintFactors(outcome.decomposition, out);
-    if (options.qasm.empty() && options.json.empty()) return kExitDone;
-    const ExportOutcome written =
-        ExportDecomposition(outcome.decomposition, ExportPaths{options.qasm, options.json}, ReplaceFileContents);
+    if (options.outputs.empty()) return kExitDone;
+    const ExportOutcome written = ExportRequests(outcome.decomposition, options.outputs, ReplaceFileContents, render);
     for (const std::string& message : written.messages) err << kFileMessageTitle << ": " << message << '\n';
-    const bool complete = (options.qasm.empty() || written.qasmWritten) && (options.json.empty() || written.jsonWritten);
-    return complete ? kExitDone : kExitFailed;
+    return written.written.size() == options.outputs.size() ? kExitDone : kExitFailed;
 }
 
 bool IsMatrixFileName(const std::filesystem::path& path) {
@@ -170,14 +192,16 @@ int DecomposeFolder(const Options& options, std::ostream& out, std::ostream& err
 
 bool IsCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] == "decompose"; }
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const CircuitImageRenderer& render) {
     if (!IsCommandLine(args)) {
         err << kUsage;
         return kExitFailed;
     }
     const std::optional<Options> options = ParseOptions(args, err);
     if (!options) return kExitFailed;
-    return options->batchFolder.empty() ? DecomposeOne(*options, out, err) : DecomposeFolder(*options, out, err);
+    return options->batchFolder.empty() ? DecomposeOne(*options, out, err, render)
+                                        : DecomposeFolder(*options, out, err);
 }
 
 }  // namespace selvaris

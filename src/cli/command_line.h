@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "export/export_formats.h"
+
 namespace selvaris {
 
 // Exit statuses of the command line.
@@ -14,10 +16,13 @@ inline constexpr int kExitNotUnitary = 2;  // the target or the final gate faile
 // True when the program's arguments ask for the command line rather than the window.
 bool IsCommandLine(const std::vector<std::string>& args);
 
-// selvaris decompose FILE.gyo [--plan PLAN] [--final FILE.gyo] [--qasm OUT] [--json OUT]
-// selvaris decompose --batch DIR [--plan PLAN] [--final FILE.gyo]
+// selvaris decompose FILE [--plan PLAN] [--final FILE] [--basis two-level|cx]
+//                    [--qasm OUT] [--qasm3 OUT] [--latex OUT] [--svg OUT] [--png OUT] [--json OUT]
+// selvaris decompose --batch DIR [--plan PLAN] [--final FILE]
 // args are the program's arguments without its name. Results go to out,
 // messages (with their titles) and usage to err; returns the exit status.
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// render draws --svg and --png; without it they fail with a message.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const CircuitImageRenderer& render = {});
 
 }  // namespace selvaris

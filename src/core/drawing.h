@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/colour.h"
@@ -13,6 +15,8 @@ enum class PrimitiveKind {
     CircleOutline,  // centre (x1, y1), radius
     FilledRect,     // corners (x1, y1) and (x2, y2)
     RectOutline,    // corners (x1, y1) and (x2, y2)
+    FilledCircle,   // centre (x1, y1), radius
+    Text,           // text centred in the box (x1, y1)-(x2, y2), its characters radius twips high
 };
 
 struct DrawPrimitive {
@@ -23,6 +27,7 @@ struct DrawPrimitive {
     int y2 = 0;
     int radius = 0;
     Colour colour = kBlack;
+    std::string text = {};  // Text only
 
     bool operator==(const DrawPrimitive&) const = default;
 };
@@ -41,6 +46,12 @@ inline DrawPrimitive FilledRectPrimitive(int x1, int y1, int x2, int y2, Colour 
 }
 inline DrawPrimitive RectOutlinePrimitive(int x1, int y1, int x2, int y2, Colour c) {
     return {PrimitiveKind::RectOutline, x1, y1, x2, y2, 0, c};
+}
+inline DrawPrimitive FilledCirclePrimitive(int x, int y, int radius, Colour c) {
+    return {PrimitiveKind::FilledCircle, x, y, 0, 0, radius, c};
+}
+inline DrawPrimitive TextPrimitive(int x1, int y1, int x2, int y2, int height, Colour c, std::string text) {
+    return {PrimitiveKind::Text, x1, y1, x2, y2, height, c, std::move(text)};
 }
 
 }  // namespace selvaris

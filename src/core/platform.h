@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace selvaris {
 
@@ -39,6 +41,16 @@ public:
     // The desktop's own dialog for the name of a file to write; nothing when
     // the user cancels. A desktop without one never offers a name.
     virtual std::optional<std::string> AskSaveFileName(const std::string& /*title*/) { return std::nullopt; }
+
+    // The same dialog offering file types (filters such as "LaTeX (*.tex)"):
+    // the name and the index of the type chosen. Without a choice of types
+    // the first is taken.
+    virtual std::optional<std::pair<std::string, int>> AskExportFileName(const std::string& title,
+                                                                         const std::vector<std::string>& /*filters*/) {
+        const std::optional<std::string> name = AskSaveFileName(title);
+        if (!name) return std::nullopt;
+        return std::make_pair(*name, 0);
+    }
 
     // The desktop's own dialog for a file to read, offering the names that
     // match filter ("*.gyo *.npy"); nothing when the user cancels.

@@ -140,6 +140,10 @@ void Window::Click(const std::string& name) {
     if (Accepts(name)) OnClick(name);
 }
 
+void Window::ClickAt(const std::string& name, int xTwips, int yTwips) {
+    if (Accepts(name)) OnClickAt(name, xTwips, yTwips);
+}
+
 void Window::TypeText(const std::string& name, const std::string& text) {
     if (!Accepts(name)) return;
     Control& c = Mutable(name);

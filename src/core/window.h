@@ -20,6 +20,9 @@ enum class ControlKind {
     DriveList,
     FolderList,
     FileList,
+    // A drawing larger than its box, scrolled, that grows with its window and
+    // tells where it was clicked.
+    CircuitView,
 };
 
 // One control of a window, positions and sizes in twips.
@@ -40,7 +43,7 @@ struct Control {
     Drawing drawing;                    // picture boxes: what has been drawn since the last clear
     std::vector<std::string> items;     // list controls
     bool isDefault = false;             // buttons: Enter runs the visible one
-    int selectedIndex = -1;             // list controls
+    int selectedIndex = -1;             // list controls; a circuit view: the drawing step kept in sight
 };
 
 // Told about every change of the model, so a binding can update one widget.
@@ -104,6 +107,8 @@ public:
     // Events from the user. Clicks on hidden or disabled controls are ignored,
     // as a real window would never deliver them.
     void Click(const std::string& name);
+    // A click on a point of a control, in twips from its drawing's top-left corner.
+    void ClickAt(const std::string& name, int xTwips, int yTwips);
     void TypeText(const std::string& name, const std::string& text);
     void ListClick(const std::string& name, int index);
     // A double click on a list item, or Enter on the highlighted one.
@@ -140,6 +145,7 @@ protected:
     virtual void OnLoad() {}
     virtual void OnUnload() {}
     virtual void OnClick(const std::string& /*name*/) {}
+    virtual void OnClickAt(const std::string& /*name*/, int /*xTwips*/, int /*yTwips*/) {}
     virtual void OnTextEdited(const std::string& /*name*/) {}
     virtual void OnListClick(const std::string& /*name*/, int /*index*/) {}
     virtual void OnListActivate(const std::string& /*name*/, int /*index*/) {}

@@ -1,8 +1,26 @@
 #include "export/cx_basis.h"
 
+#include <cmath>
 #include <complex>
 
 namespace selvaris {
+
+namespace {
+
+// A u1 or u3 whose angles are all this small changes nothing but rounding;
+// written out, it would only lengthen the circuit.
+bool DoesNothing(const QasmGate& gate) {
+    if (gate.name != "u1" && gate.name != "u3") return false;
+    for (double angle : gate.angles)
+        if (std::abs(angle) > 1e-15) return false;
+    return true;
+}
+
+void AddUnlessIdle(std::vector<QasmGate>& out, QasmGate gate) {
+    if (!DoesNothing(gate)) out.push_back(std::move(gate));
+}
+
+}  // namespace
 
 std::vector<QasmGate> InCxBasis(const std::vector<QasmGate>& gates) {
     std::vector<QasmGate> out;
@@ -14,19 +32,19 @@ std::vector<QasmGate> InCxBasis(const std::vector<QasmGate>& gates) {
         const int c = gate.qubits[0], t = gate.qubits[1];
         if (gate.name == "cu1") {
             const double lambda = gate.angles.at(0);
-            out.push_back({"u1", {lambda / 2}, {c}});
+            AddUnlessIdle(out, {"u1", {lambda / 2}, {c}});
             out.push_back({"cx", {}, {c, t}});
-            out.push_back({"u1", {-lambda / 2}, {t}});
+            AddUnlessIdle(out, {"u1", {-lambda / 2}, {t}});
             out.push_back({"cx", {}, {c, t}});
-            out.push_back({"u1", {lambda / 2}, {t}});
+            AddUnlessIdle(out, {"u1", {lambda / 2}, {t}});
         } else {
             const double theta = gate.angles.at(0), phi = gate.angles.at(1), lambda = gate.angles.at(2);
-            out.push_back({"u1", {(lambda + phi) / 2}, {c}});
-            out.push_back({"u1", {(lambda - phi) / 2}, {t}});
+            AddUnlessIdle(out, {"u1", {(lambda + phi) / 2}, {c}});
+            AddUnlessIdle(out, {"u1", {(lambda - phi) / 2}, {t}});
             out.push_back({"cx", {}, {c, t}});
-            out.push_back({"u3", {-theta / 2, 0.0, -(phi + lambda) / 2}, {t}});
+            AddUnlessIdle(out, {"u3", {-theta / 2, 0.0, -(phi + lambda) / 2}, {t}});
             out.push_back({"cx", {}, {c, t}});
-            out.push_back({"u3", {theta / 2, phi, 0.0}, {t}});
+            AddUnlessIdle(out, {"u3", {theta / 2, phi, 0.0}, {t}});
         }
     }
     return out;

@@ -26,6 +26,7 @@ ExportPaths ExportPathsFor(const std::string& chosenName);
 struct ExportOutcome {
     bool qasmWritten = false;
     bool jsonWritten = false;
+    std::vector<std::string> written;  // every path written, in order
     // To show one by one, each in a message box titled kFileMessageTitle.
     std::vector<std::string> messages;
 };

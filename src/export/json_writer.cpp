@@ -54,6 +54,10 @@ std::string WriteJson(const Decomposition& d) {
     // Files of exact decompositions stay as they always were.
     const Circuit circuit = BuildCircuit(d);
     if (circuit.ok() && !circuit.exact) json += "  \"circuit_error\": " + Number(circuit.error) + ",\n";
+    if (circuit.ok()) {
+        json += "  \"cnot_count\": " + std::to_string(circuit.cnotCount) + ",\n";
+        json += "  \"cnot_minimum\": " + std::to_string(circuit.cnotMinimum) + ",\n";
+    }
     json += "  \"target\": " + Matrix(d.target, "  ") + ",\n";
     json += "  \"factors\": [";
     for (std::size_t k = 0; k < d.factors.size(); ++k) json += (k ? ", " : "") + Matrix(d.factors[k], "  ");

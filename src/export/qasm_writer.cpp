@@ -1,6 +1,7 @@
 #include "export/qasm_writer.h"
 
 #include <cmath>
+#include <functional>
 
 #include "export/exact_number.h"
 #include "export/circuit.h"
@@ -35,41 +36,49 @@ std::string CommentSafe(const std::string& text) {
     return safe;
 }
 
-std::string Header(const Decomposition& d, const Circuit& circuit) {
-    const std::size_t c = d.factors.size();
-    std::string header =
-        "OPENQASM 2.0;\n"
-        "include \"qelib1.inc\";\n"
-        "// Written by Selvaris. q[1] is the top wire (the high-order bit of the state index),\n"
-        "// q[0] the bottom wire, so a reader that numbers qubits little-endian gets the target.\n";
-    header += "// target = s * U with s = " + ExactNumber(circuit.scale) + "; this circuit is U.\n";
-    if (c > 0)
-        header += "// U = F0 x ... x F" + std::to_string(c - 1) + " / s: the factors apply from F" +
-                  std::to_string(c - 1) + " back to F0.\n";
-    if (!circuit.exact)
-        header += "// This circuit is not exactly U: circuit_error = " + ExactNumber(circuit.error) +
-                  ", the largest\n// difference between their elements (real and imaginary parts).\n";
-    return header + "qreg q[2];\n";
-}
-
 }  // namespace
 
-QasmProgram WriteQasm(const Decomposition& d) {
-    QasmProgram program;
-    const Circuit circuit = BuildCircuit(d);
-    program.problems = circuit.problems;
-    if (!program.ok()) return program;
+std::string QasmExplanation(const Decomposition& d, const Circuit& circuit) {
+    const std::size_t c = d.factors.size();
+    std::string text =
+        "// Written by Selvaris. q[1] is the top wire (the high-order bit of the state index),\n"
+        "// q[0] the bottom wire, so a reader that numbers qubits little-endian gets the target.\n";
+    text += "// target = s * U with s = " + ExactNumber(circuit.scale) + "; this circuit is U.\n";
+    if (c > 0)
+        text += "// U = F0 x ... x F" + std::to_string(c - 1) + " / s: the factors apply from F" +
+                std::to_string(c - 1) + " back to F0.\n";
+    if (!circuit.exact)
+        text += "// This circuit is not exactly U: circuit_error = " + ExactNumber(circuit.error) +
+                ", the largest\n// difference between their elements (real and imaginary parts).\n";
+    return text;
+}
 
+std::string QasmBody(const Decomposition& d, const Circuit& circuit, CircuitBasis basis,
+                     const std::function<std::string(const QasmGate&)>& statement) {
     std::string body;
     for (std::size_t k = circuit.factors.size(); k-- > 0;) {
         const std::string name = k < d.stepNames.size() ? " " + CommentSafe(d.stepNames[k])
                                  : k + 1 == circuit.factors.size() ? " remainder"
                                                                    : "";
         body += "// F" + std::to_string(k) + name + ": " + circuit.factors[k].form + "\n";
-        for (const QasmGate& gate : circuit.factors[k].gates) body += Statement(gate);
+        if (basis == CircuitBasis::TwoLevel)
+            for (const QasmGate& gate : circuit.factors[k].gates) body += statement(gate);
+        else
+            for (const PlacedGate& placed : circuit.cxGates)
+                if (placed.factor == k) body += statement(placed.gate);
     }
-    if (circuit.phase != 0.0) body += GlobalPhase(circuit.phase);
-    program.text = Header(d, circuit) + body;
+    return body;
+}
+
+QasmProgram WriteQasm(const Decomposition& d, CircuitBasis basis) {
+    QasmProgram program;
+    const Circuit circuit = BuildCircuit(d);
+    program.problems = circuit.problems;
+    if (!program.ok()) return program;
+
+    program.text = "OPENQASM 2.0;\ninclude \"qelib1.inc\";\n" + QasmExplanation(d, circuit) + "qreg q[2];\n" +
+                   QasmBody(d, circuit, basis, Statement);
+    if (circuit.phase != 0.0) program.text += GlobalPhase(circuit.phase);
     program.circuitError = circuit.error;
     program.exact = circuit.exact;
     return program;

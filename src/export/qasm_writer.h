@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,16 @@ struct QasmProgram {
 // The factors apply last first; each is written as what it is with the gates
 // of qelib1.inc, or as the nearest such gates when it is not exactly one, and
 // the phases they leave over are written once at the end.
-QasmProgram WriteQasm(const Decomposition& decomposition);
+// In the CNOT form every controlled gate is written with cx and single-qubit
+// gates instead.
+QasmProgram WriteQasm(const Decomposition& decomposition, CircuitBasis basis = CircuitBasis::TwoLevel);
+
+// What every OpenQASM version the program writes shares: the comment lines
+// on wires, scale, factor order and any circuit error, and the body, each
+// factor (last first) after a comment line naming it, its gates written by
+// statement.
+std::string QasmExplanation(const Decomposition& decomposition, const Circuit& circuit);
+std::string QasmBody(const Decomposition& decomposition, const Circuit& circuit, CircuitBasis basis,
+                     const std::function<std::string(const QasmGate&)>& statement);
 
 }  // namespace selvaris

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -7,6 +8,7 @@
 
 #include "cli/command_line.h"
 #include "core/shared_registers.h"
+#include "ui/circuit_image.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_translation.h"
@@ -30,7 +32,8 @@ bool HasDisplay() {
 int main(int argc, char* argv[]) {
     // The command line needs no display and opens no window.
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (selvaris::IsCommandLine(args)) return selvaris::RunCommandLine(args, std::cout, std::cerr);
+    if (selvaris::IsCommandLine(args))
+        return selvaris::RunCommandLine(args, std::cout, std::cerr, selvaris::ui::CommandLineCircuitImage);
 
     if (!HasDisplay()) {
         std::fputs("selvaris: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
@@ -39,6 +42,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/selvaris.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.selvaris.Selvaris"));
     selvaris::ui::InstallQtJapaneseTranslation(app);
     selvaris::ui::ApplyUiScaleForPrimaryScreen();
     selvaris::ui::InstallApplicationFonts();
@@ -46,6 +51,7 @@ int main(int argc, char* argv[]) {
     selvaris::ui::QtPlatform platform;
     selvaris::SharedRegisters registers;
     selvaris::Form1 workbench(registers, platform);
+    workbench.SetCircuitImageRenderer(selvaris::ui::CircuitImage);
     workbench.Load();
     selvaris::ui::ModelMainWidget window(workbench);
     selvaris::ui::InstallStartupProbe(window, QStringLiteral("Command31"));  // the set-target button

@@ -45,6 +45,9 @@ void PictureWidget::paintEvent(QPaintEvent*) {
             case PrimitiveKind::RectOutline:
                 painter.drawRect(QRect(ToPixels(p.x1, p.y1), ToPixels(p.x2, p.y2)).adjusted(0, 0, -1, -1));
                 break;
+            case PrimitiveKind::FilledCircle:
+            case PrimitiveKind::Text:
+                break;  // only circuit views are given these (vector_drawing.cpp)
         }
     }
 }

@@ -81,6 +81,17 @@ std::optional<std::string> QtPlatform::AskSaveFileName(const std::string& title)
     return name.toUtf8().toStdString();
 }
 
+std::optional<std::pair<std::string, int>> QtPlatform::AskExportFileName(const std::string& title,
+                                                                        const std::vector<std::string>& filters) {
+    QStringList qtFilters;
+    for (const std::string& filter : filters) qtFilters << ToQt(filter);
+    QString chosenFilter = qtFilters.value(0);
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), ToQt(title), QString(),
+                                                      qtFilters.join(QStringLiteral(";;")), &chosenFilter);
+    if (name.isEmpty()) return std::nullopt;
+    return std::make_pair(name.toUtf8().toStdString(), std::max(0, static_cast<int>(qtFilters.indexOf(chosenFilter))));
+}
+
 std::optional<std::string> QtPlatform::AskOpenFileName(const std::string& title, const std::string& filter) {
     const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), ToQt(title), QString(),
                                                       ToQt(title) + QStringLiteral(" (") + ToQt(filter) +

@@ -17,6 +17,8 @@ public:
     int ScreenHeightTwips() const override;
     void SetBusyPointer(bool busy) override;
     std::optional<std::string> AskSaveFileName(const std::string& title) override;
+    std::optional<std::pair<std::string, int>> AskExportFileName(const std::string& title,
+                                                                 const std::vector<std::string>& filters) override;
     std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& filter) override;
 
     // Places windows as on a screen of this size instead of the primary screen.

@@ -8,8 +8,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/colour_description.h"
+#include "ui/circuit_view.h"
 #include "ui/clickable_label.h"
 #include "ui/picture_widget.h"
 #include "ui/twips.h"
@@ -68,6 +70,12 @@ void SetComboItems(QComboBox* combo, const Control& control) {
     }
 }
 
+bool GrowsWithWindow(const Window& window) {
+    for (const Control& control : window.Controls())
+        if (control.kind == ControlKind::CircuitView) return true;
+    return false;
+}
+
 }  // namespace
 
 void InstallApplicationFonts() {
@@ -80,7 +88,14 @@ WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<v
     : window_(window), container_(container), onClosed_(std::move(onClosed)) {
     container->setObjectName(ToQt(window.FormName()));
     container->setWindowTitle(ToQt(window.Caption()));
-    container->setFixedSize(TwipsToPixels(window.ClientWidth()), TwipsToPixels(window.ClientHeight()));
+    const QSize client(TwipsToPixels(window.ClientWidth()), TwipsToPixels(window.ClientHeight()));
+    if (GrowsWithWindow(window)) {
+        container->resize(client);
+        container->setMinimumSize(client.width() / 3, client.height());
+        container->installEventFilter(this);
+    } else {
+        container->setFixedSize(client);
+    }
     for (const Control& control : window.Controls()) {
         QWidget* widget = CreateWidget(control);
         widget->setObjectName(ToQt(control.name));
@@ -145,6 +160,11 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
         }
         case ControlKind::PictureBox:
             return new PictureWidget(container_);
+        case ControlKind::CircuitView: {
+            auto* view = new CircuitView(container_);
+            connect(view, &CircuitView::clicked, this, [this, name](int x, int y) { window_.ClickAt(name, x, y); });
+            return view;
+        }
         case ControlKind::DriveList: {
             auto* combo = new QComboBox(container_);
             connect(combo, &QComboBox::activated, this, [this, name](int index) { window_.ListClick(name, index); });
@@ -204,6 +224,10 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
             static_cast<PictureWidget*>(widget)->SetDrawing(control.drawing,
                                                             ToQColor(control.backColour.value_or(kWhite)));
             break;
+        case ControlKind::CircuitView:
+            static_cast<CircuitView*>(widget)->SetDrawing(control.drawing, ToQColor(control.backColour.value_or(kWhite)),
+                                                          control.selectedIndex);
+            break;
         case ControlKind::DriveList:
             SetComboItems(static_cast<QComboBox*>(widget), control);
             break;
@@ -228,6 +252,7 @@ void WindowBinding::QueueListActivate(const std::string& name, int row) {
 // button. Taking the key here keeps it from also reaching a dialog's own
 // default-button handling.
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == container_ && event->type() == QEvent::Resize) FitGrowingControls();
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return QObject::eventFilter(watched, event);
@@ -240,6 +265,20 @@ bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
         window_.PressEnter(name);
     }
     return true;
+}
+
+// A circuit view takes whatever room its window gains or loses; everything
+// else keeps its place.
+void WindowBinding::FitGrowingControls() {
+    const int dw = container_->width() - TwipsToPixels(window_.ClientWidth());
+    const int dh = container_->height() - TwipsToPixels(window_.ClientHeight());
+    for (const Control& control : window_.Controls()) {
+        if (control.kind != ControlKind::CircuitView) continue;
+        if (QWidget* widget = WidgetFor(control.name))
+            widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top),
+                                std::max(1, TwipsToPixels(control.width) + dw),
+                                std::max(1, TwipsToPixels(control.height) + dh));
+    }
 }
 
 void WindowBinding::ControlChanged(const Control& control) {

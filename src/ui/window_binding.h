@@ -13,7 +13,8 @@ namespace selvaris::ui {
 
 // Builds one widget per control of a window model inside a container widget,
 // keeps the widgets in step with the model and forwards the user's clicks,
-// edits and list choices to it.
+// edits and list choices to it. A window with a circuit view can be resized,
+// the view taking the room; every other window keeps its size.
 class WindowBinding : public QObject, public WindowObserver {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ private:
     QWidget* CreateWidget(const Control& control);
     void QueueListActivate(const std::string& name, int row);
     void Apply(const Control& control, QWidget* widget);
+    void FitGrowingControls();
 
     Window& window_;
     QPointer<QWidget> container_;

@@ -43,7 +43,7 @@ void Form1::AcceptFinalGate() {
         BuildFactors();
         ShowReconstructionError();
         for (const char* button : {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton,
-                                   kFactorForwardButton, kExportButton})
+                                   kFactorForwardButton, kExportButton, kCircuitButton})
             SetEnabled(button, true);
         state_.BrowseStep = 1;
         BrowseFactors(-1);

@@ -1,7 +1,9 @@
 #include "workbench/form1.h"
 
+#include <algorithm>
 #include <array>
 
+#include "circuit/circuit_window.h"
 #include "circuit/shape_picture.h"
 #include "core/colour.h"
 #include "core/complex_matrix.h"
@@ -81,6 +83,7 @@ void Form1::DeclareClickHandlers() {
         {kPartialBackButton, [this] { PartialProductBack(); }},
         {kPartialForwardButton, [this] { PartialProductForward(); }},
         {kExportButton, [this] { ExportCircuit(); }},
+        {kCircuitButton, [this] { ShowWholeCircuit(); }},
         {kShapeTestButton,
          [this] {
              SetDrawSurface(kEarlierGatePicture);
@@ -145,5 +148,20 @@ const ComplexMatrix& Form1::RecordedGate(int index) const {
 }
 
 void Form1::Invert() { InvertMatrix(registers_, platform_); }
+
+void Form1::BrowseToFactor(std::size_t factor) {
+    if (state_.StepCount < 1) return;
+    const std::size_t last = static_cast<std::size_t>(state_.StepCount - 1);
+    BrowseFactors(static_cast<int>(std::min(factor, last)) - state_.BrowseStep);
+}
+
+void Form1::ShowWholeCircuit() {
+    CircuitWindow window(BuildCircuit(CurrentDecomposition()),
+                         {[this] { return static_cast<std::size_t>(state_.BrowseStep); },
+                          [this](std::size_t factor) { BrowseToFactor(factor); }});
+    // At the top of the screen, clear of the main window's step browser.
+    window.SetPosition(std::max(0, (platform_.ScreenWidthTwips() - window.ClientWidth()) / 2), 0);
+    platform_.ShowModal(window);
+}
 
 }  // namespace selvaris

@@ -9,6 +9,7 @@
 #include "core/shared_registers.h"
 #include "core/window.h"
 #include "export/decomposition.h"
+#include "export/export_formats.h"
 #include "workbench/pickable_cells.h"
 #include "workbench/workbench_state.h"
 
@@ -67,12 +68,18 @@ public:
     void PartialProductBack();
     void PartialProductForward();
     void ShowPartial();
+    // Shows that factor of the list as "<" and ">" do; past the end, the last one.
+    void BrowseToFactor(std::size_t factor);
+    // "回路全体": the factor list as one circuit, in a window of its own.
+    void ShowWholeCircuit();
 
     // The factor list as plain data: the target as set, the factors whose
     // product gives it back, and the names of the recorded steps.
     Decomposition CurrentDecomposition() const;
     // "回路を書き出す": the decomposition as OpenQASM and JSON files.
     void ExportCircuit();
+    // Draws the SVG and PNG pictures the export offers; without it they are refused.
+    void SetCircuitImageRenderer(CircuitImageRenderer render) { circuitImages_ = std::move(render); }
 
     // Cell label colours from CurrentTarget: red where nonzero, blue where zero.
     void ColourCells();
@@ -121,6 +128,7 @@ private:
     std::size_t gridLabels_[3][4][4] = {};
     // The picture box the circuit drawing goes to next.
     std::string drawSurface_ = "Picture2";
+    CircuitImageRenderer circuitImages_;
 };
 
 }  // namespace selvaris

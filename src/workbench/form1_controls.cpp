@@ -95,6 +95,8 @@ void Form1::DeclareControls() {
     AddControl({"ExportButton", kButton, "回路を書き出す", 8160, 5460, 2415, 375, true, false});
     // A target with its exact values from a file, in the free area under Picture2.
     AddControl({"SetTargetFromFileButton", kButton, "ファイルからセット", 6600, 5940, 2415, 375});
+    // The whole factor list as one circuit, beside it.
+    AddControl({"CircuitButton", kButton, "回路全体", 9240, 5940, 2415, 375, true, false});
 
     // The keyboard's way through the workbench: the buttons that start things,
     // the cell grid row by row (Space or Enter picks a cell), the gate choice,
@@ -103,7 +105,7 @@ void Form1::DeclareControls() {
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) order.push_back(CellLabel(r, c));
     for (const char* name : {"Command10", "Command11", "Command7", "Command38", "Command39", "Command6", "ExportButton",
-                             "Command2", "Command3", "Text91", "Text2", "Text11", "Text02", "Text14"})
+                             "CircuitButton", "Command2", "Command3", "Text91", "Text2", "Text11", "Text02", "Text14"})
         order.push_back(name);
     for (std::size_t i = 0; i < order.size(); ++i) Mutable(order[i]).tabIndex = static_cast<int>(i);
 }

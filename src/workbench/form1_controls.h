@@ -21,6 +21,7 @@ inline constexpr const char* kPartialBackButton = "Command4";     // hidden
 inline constexpr const char* kPartialForwardButton = "Command40";  // hidden
 inline constexpr const char* kShapeTestButton = "Command9";        // hidden
 inline constexpr const char* kExportButton = "ExportButton";
+inline constexpr const char* kCircuitButton = "CircuitButton";
 inline constexpr const char* kSetTargetFromFileButton = "SetTargetFromFileButton";
 
 // Matrix boxes that the user sees.

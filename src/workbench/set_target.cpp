@@ -80,7 +80,7 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     // a step exists or a final gate has built the factor list.
     for (const char* button : {kChooseLeftButton, kChooseRightButton, kSingleGateButton, kUndoSingleGateButton,
                                kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
-                               kFactorForwardFiveButton, kExportButton})
+                               kFactorForwardFiveButton, kExportButton, kCircuitButton})
         SetEnabled(button, false);
     ClearPicture(kEarlierGatePicture);
     ClearPicture(kFactorPicture);

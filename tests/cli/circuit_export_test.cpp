@@ -58,5 +58,33 @@ TEST(CircuitExport, EveryTypedMatrixBecomesACircuitThatStatesItsError) {
     }
 }
 
+TEST(CircuitExport, EachFormatHasItsOptionAndTheBasisAppliesToAll) {
+    testing::TempFolder folder;
+    const std::string qft = (kGolden / "qft.gyo").string();
+    const struct {
+        std::vector<std::string> options;
+        int status;
+        const char* file;      // written, holding text
+        const char* text;
+        const char* inErr;
+    } rows[] = {
+        {{"--basis", "cx", "--qasm", folder / "cx.qasm"}, kExitDone, "cx.qasm", "\ncx q[", ""},
+        {{"--qasm3", folder / "three.qasm"}, kExitDone, "three.qasm", "OPENQASM 3.0;", ""},
+        {{"--basis", "cx", "--latex", folder / "cx.tex"}, kExitDone, "cx.tex", "\\targ", ""},
+        {{"--svg", folder / "no.svg"}, kExitFailed, nullptr, nullptr, "ここでは回路図を描けません"},
+        {{"--basis", "zx", "--qasm", folder / "zx.qasm"}, kExitFailed, nullptr, nullptr, "--basis"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"decompose", qft};
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(args, out, err), row.status) << row.options.back() << err.str();
+        EXPECT_NE(err.str().find(row.inErr), std::string::npos) << err.str();
+        if (row.file) EXPECT_NE(Contents(folder / row.file).find(row.text), std::string::npos) << row.file;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "no.svg"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "zx.qasm"));
+}
+
 }  // namespace
 }  // namespace selvaris

@@ -63,7 +63,7 @@ inline std::vector<double> Angles(const std::string& list) {
 // Multiplies out a program of exactly the subset the exporter writes, with
 // q[0] the low-order bit of the state index; anything else throws.
 inline Unitary4 ReadQasmUnitary(const std::string& program) {
-    static const std::regex kGate(R"((x|u1|u3|cu1|cu3)(?:\(([^)]*)\))? q\[([01])\](?:,q\[([01])\])?;)");
+    static const std::regex kGate(R"((x|u1|u3|cu1|cu3|cx)(?:\(([^)]*)\))? q\[([01])\](?:,q\[([01])\])?;)");
     const std::vector<std::string> kPreamble = {"OPENQASM 2.0;", "include \"qelib1.inc\";", "qreg q[2];"};
     Unitary4 u = Embed(U3(0, 0, 0), 0, -1);
     std::size_t preamble = 0;
@@ -79,11 +79,11 @@ inline Unitary4 ReadQasmUnitary(const std::string& program) {
         const std::string name = m[1];
         const std::vector<double> a = m[2].matched ? Angles(m[2]) : std::vector<double>{};
         const bool controlled = name[0] == 'c';
-        const std::size_t wantAngles = name == "x" ? 0 : name.back() == '1' ? 1 : 3;
+        const std::size_t wantAngles = name == "x" || name == "cx" ? 0 : name.back() == '1' ? 1 : 3;
         if (a.size() != wantAngles || m[4].matched != controlled || (controlled && m[3] == m[4]))
             throw std::runtime_error("arguments: " + line);
         // qelib1.inc: x = u3(pi,0,pi), u1(l) = u3(0,0,l).
-        const Unitary2 v = name == "x" ? U3(std::numbers::pi, 0, std::numbers::pi)
+        const Unitary2 v = name == "x" || name == "cx" ? U3(std::numbers::pi, 0, std::numbers::pi)
                            : wantAngles == 1 ? U3(0, 0, a[0])
                                              : U3(a[0], a[1], a[2]);
         const int first = std::stoi(m[3]);

@@ -42,6 +42,19 @@ std::optional<std::string> FakePlatform::AskSaveFileName(const std::string& titl
     return name;
 }
 
+std::optional<std::pair<std::string, int>> FakePlatform::AskExportFileName(const std::string& title,
+                                                                          const std::vector<std::string>& filters) {
+    lastExportFilters = filters;
+    const std::optional<std::string> name = AskSaveFileName(title);
+    int type = 0;
+    if (!exportTypes.empty()) {
+        type = exportTypes.front();
+        exportTypes.pop_front();
+    }
+    if (!name) return std::nullopt;
+    return std::make_pair(*name, type);
+}
+
 std::optional<std::string> FakePlatform::AskOpenFileName(const std::string& title, const std::string& filter) {
     log.push_back("open:" + title + ":" + filter);
     if (openNames.empty()) return std::nullopt;

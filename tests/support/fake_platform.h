@@ -35,6 +35,8 @@ public:
     std::optional<std::string> AskSaveFileName(const std::string& title) override;
     // Answers the next file-to-open question from openNames (a cancel when it is empty).
     std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& filter) override;
+    std::optional<std::pair<std::string, int>> AskExportFileName(const std::string& title,
+                                                                 const std::vector<std::string>& filters) override;
 
     // Queues what the user does in the next modal showing of formName.
     void OnShow(const std::string& formName, Script script) { scripts_[formName].push_back(std::move(script)); }
@@ -48,6 +50,9 @@ public:
     bool busy = false;
     std::deque<std::optional<std::string>> saveNames;
     std::deque<std::optional<std::string>> openNames;
+    // The file type chosen with each of saveNames in an export dialog (the first when empty).
+    std::deque<int> exportTypes;
+    std::vector<std::string> lastExportFilters;
 
 private:
     std::map<std::string, std::deque<Script>> scripts_;

@@ -70,6 +70,34 @@ TEST(ExportFlow, AFileBesideTheChosenOneIsOnlyReplacedWhenTheUserSaysSo) {
     EXPECT_EQ(Contents(wb.folder / "kept.json"), "mine");
 }
 
+TEST(ExportFlow, TheChosenFileTypeIsWrittenUnderItsEnding) {
+    Decomposed wb;
+    const struct {
+        const char* chosen;
+        int type;
+        std::vector<std::string> written;
+        const char* message;
+    } cases[] = {
+        {"both", 0, {"both.json", "both.qasm"}, nullptr},
+        {"paper", 4, {"paper.tex"}, nullptr},
+        {"three.qasm", 2, {"three.qasm"}, nullptr},
+        {"data", 10, {"data.json"}, nullptr},
+        {"picture", 6, {}, "ここでは回路図を描けません"},  // no renderer handed in
+    };
+    for (const auto& tc : cases) {
+        wb.platform.messages.clear();
+        wb.platform.saveNames.push_back(wb.folder / tc.chosen);
+        wb.platform.exportTypes.push_back(tc.type);
+        wb.form.Click("ExportButton");
+        for (const std::string& name : tc.written)
+            EXPECT_TRUE(std::filesystem::exists(wb.folder / name)) << tc.chosen << " " << name;
+        ASSERT_EQ(wb.platform.messages.size(), tc.message ? 1u : 0u) << tc.chosen;
+        if (tc.message) EXPECT_NE(wb.platform.messages[0].text.find(tc.message), std::string::npos);
+    }
+    EXPECT_EQ(wb.platform.lastExportFilters.size(), 11u);
+    EXPECT_EQ(testing::FolderEntries(wb.folder.str()).size(), 5u);  // nothing else was written
+}
+
 // The usual way in: a unitary typed with four decimals, decomposed by the
 // default picks; its circuit is written and says truly how far it is.
 TEST(ExportFlow, EveryTypedMatrixIsWrittenAsACircuitThatStatesItsError) {

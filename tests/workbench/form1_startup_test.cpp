@@ -52,6 +52,7 @@ const Expected kStartup[] = {
     {"Label4", "", 2760, 4080, 495, 255, true, true},
     {"Picture1", "", 120, 5400, 1455, 855, true, true},
     {"Picture2", "", 6600, 4800, 1335, 855, true, true},
+    {"CircuitButton", "回路全体", 9240, 5940, 2415, 375, true, false},
 };
 
 struct Started {
@@ -77,8 +78,9 @@ TEST(Form1Startup, EveryListedControlMatchesItsTable) {
     }
 }
 
-// Twelve buttons of the workbench itself, and the export of the factor list.
-TEST(Form1Startup, ExactlyFourteenVisibleButtonsAndOnlySetTargetEnabled) {
+// Twelve buttons of the workbench itself, the target from a file, and the
+// export and the whole circuit of the factor list.
+TEST(Form1Startup, ExactlyFifteenVisibleButtonsAndOnlySetTargetEnabled) {
     Started s;
     int visible = 0;
     for (const Control& c : s.form.Controls()) {
@@ -86,7 +88,7 @@ TEST(Form1Startup, ExactlyFourteenVisibleButtonsAndOnlySetTargetEnabled) {
         ++visible;
         EXPECT_EQ(c.enabled, c.name == "Command31" || c.name == "SetTargetFromFileButton") << c.name;
     }
-    EXPECT_EQ(visible, 14);
+    EXPECT_EQ(visible, 15);
 }
 
 TEST(Form1Startup, GridsAreLaidOutByRowAndColumnAndUncoloured) {
