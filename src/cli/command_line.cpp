@@ -1,108 +1,60 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <filesystem>
-#include <map>
+#include <iostream>
 
+#include "cli/command_options.h"
 #include "cli/console_platform.h"
+#include "cli/escaped_name.h"
 #include "cli/headless_decomposition.h"
+#include "cli/help_text.h"
 #include "core/matrix_text.h"
 #include "export/circuit.h"
-#include "export/export_formats.h"
 #include "export/reconstruction.h"
 #include "files/file_messages.h"
 #include "files/file_name_ending.h"
-#include "files/matrix_file_io.h"
 #include "files/safe_file_write.h"
 #include "files/target_file.h"
 
 namespace selvaris {
 namespace {
 
-const char* const kUsage =
-    "usage: selvaris decompose FILE [--plan la30L,la20L,la10L,la21L,la31L,la32L] [--final FILE]\n"
-    "                          [--basis two-level|cx] [--qasm OUT.qasm] [--qasm3 OUT.qasm] [--latex OUT.tex]\n"
-    "                          [--svg OUT.svg] [--png OUT.png] [--json OUT.json]\n"
-    "       selvaris decompose --batch DIR [--plan ...] [--final FILE]\n"
-    "FILE is a .gyo matrix file, a NumPy .npy file holding a 4x4 array, or an OpenQASM 2.0 .qasm program.\n";
-
-// The options that each name one output file.
-const struct {
-    const char* option;
-    ExportFormat format;
-} kOutputOptions[] = {
-    {"--json", ExportFormat::Json},   {"--qasm", ExportFormat::Qasm2}, {"--qasm3", ExportFormat::Qasm3},
-    {"--latex", ExportFormat::Latex}, {"--svg", ExportFormat::Svg},    {"--png", ExportFormat::Png},
-};
-
-struct Options {
-    std::string file;
-    std::string batchFolder;
-    std::vector<PlanStep> plan = DefaultPlan();
-    ComplexMatrix finalGate = ComplexMatrix::Identity();
-    std::vector<ExportRequest> outputs;
-};
-
-bool TakesValue(const std::string& arg) {
-    if (arg == "--plan" || arg == "--final" || arg == "--batch" || arg == "--basis") return true;
-    for (const auto& output : kOutputOptions)
-        if (arg == output.option) return true;
-    return false;
+// "selvaris: target qft.gyo: ", the start of every line about that file.
+std::string Prefix(const std::string& role, const std::string& path) {
+    return "selvaris: " + role + " " + EscapedName(path) + ": ";
 }
 
-// The options, or nothing after saying what is wrong.
-std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
-    Options options;
-    std::map<std::string, std::string> values;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (TakesValue(arg)) {
-            if (i + 1 >= args.size() || values.count(arg)) {
-                err << "selvaris: " << arg << " needs one value\n" << kUsage;
-                return std::nullopt;
-            }
-            values[arg] = args[++i];
-        } else if (arg.rfind("--", 0) != 0 && options.file.empty()) {
-            options.file = arg;
-        } else {
-            err << "selvaris: unexpected argument " << arg << "\n" << kUsage;
-            return std::nullopt;
+// Standard output, whose first failed write is reported once on err.
+class StandardOutput {
+public:
+    StandardOutput(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    std::ostream& stream() { return out_; }
+
+    // Everything written so far has arrived; says so on err (once) when not.
+    bool Flushed() {
+        errno = 0;
+        out_.flush();
+        if (out_) return true;
+        if (!reported_) {
+            const std::error_code error = errno ? std::error_code(errno, std::generic_category())
+                                                : std::make_error_code(std::errc::io_error);
+            err_ << "selvaris: standard output: " << DescribeFileError(error) << '\n';
+            reported_ = true;
         }
+        return false;
     }
-    options.batchFolder = values["--batch"];
-    CircuitBasis basis = CircuitBasis::TwoLevel;
-    if (values.count("--basis")) {
-        if (values["--basis"] != "two-level" && values["--basis"] != "cx") {
-            err << "selvaris: --basis is two-level or cx\n" << kUsage;
-            return std::nullopt;
-        }
-        if (values["--basis"] == "cx") basis = CircuitBasis::Cx;
-    }
-    for (const auto& output : kOutputOptions)
-        if (values.count(output.option)) options.outputs.push_back({output.format, basis, values[output.option]});
-    if (options.file.empty() == options.batchFolder.empty() ||
-        (!options.batchFolder.empty() && !options.outputs.empty())) {
-        err << kUsage;
-        return std::nullopt;
-    }
-    if (values.count("--plan")) {
-        const std::optional<std::vector<PlanStep>> plan = ParsePlan(values["--plan"]);
-        if (!plan) {
-            err << "selvaris: a plan is a comma-separated list of la10, la20, la21, la30, la31, la32, each followed "
-                   "by L or R\n";
-            return std::nullopt;
-        }
-        options.plan = *plan;
-    }
-    if (values.count("--final")) {
-        const MatrixFileRead final = ReadTargetFile(values["--final"]);
-        if (!final.matrix) {
-            err << kFileMessageTitle << ": " << OpenFailedMessage(values["--final"], final.failure) << '\n';
-            return std::nullopt;
-        }
-        options.finalGate = *final.matrix;
-    }
-    return options;
+
+private:
+    std::ostream& out_;
+    std::ostream& err_;
+    bool reported_ = false;
+};
+
+std::string Counted(std::size_t n, const char* noun) {
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
 std::string FactorText(const ComplexMatrix& factor) {
@@ -131,29 +83,89 @@ void PrintFactors(const Decomposition& d, std::ostream& out) {
 }
 
 // Reads, decomposes and reports one file; the exit status for it.
-int DecomposeFile(const std::string& path, const Options& options, HeadlessOutcome& outcome, std::ostream& err) {
+int DecomposeFile(const std::string& path, const CommandOptions& options, const ComplexMatrix& finalGate,
+                  HeadlessOutcome& outcome, std::ostream& err) {
     const MatrixFileRead read = ReadTargetFile(path);
     if (!read.matrix) {
-        err << kFileMessageTitle << ": " << OpenFailedMessage(path, read.failure) << '\n';
+        err << Prefix("target", path) << read.failure << '\n';
         return kExitFailed;
     }
-    ConsolePlatform platform(err);
-    HeadlessWorkbench workbench(platform);
-    outcome = workbench.Decompose(*read.matrix, options.plan, options.finalGate);
-    return outcome.status == HeadlessOutcome::Status::Done ? kExitDone : kExitNotUnitary;
+    ConsolePlatform platform(err, Prefix("target", path));
+    outcome = HeadlessWorkbench(platform).Decompose(*read.matrix, options.plan, finalGate);
+    switch (outcome.status) {
+        case HeadlessOutcome::Status::Done:
+            return kExitDone;
+        case HeadlessOutcome::Status::StepLimit:
+            return kExitFailed;
+        case HeadlessOutcome::Status::TargetNotUnitary:
+        case HeadlessOutcome::Status::FinalGateNotUnitary:
+            break;
+    }
+    return kExitNotUnitary;
 }
 
-int DecomposeOne(const Options& options, std::ostream& out, std::ostream& err, const CircuitImageRenderer& render) {
+// Writes one output, to standard output for "-"; its error lines on err.
+bool WriteOutput(const Decomposition& d, const Circuit& circuit, const OutputOption& output, StandardOutput& out,
+                 std::ostream& err, const CircuitImageRenderer& render) {
+    const std::string prefix = Prefix("output", output.request.path);
+    if (output.request.format != ExportFormat::Json && !circuit.ok()) {
+        err << prefix << "書き出しませんでした。次の因子は回路にできません。\n";
+        for (const std::string& problem : circuit.problems) err << prefix << problem << '\n';
+        return false;
+    }
+    std::optional<std::string> failure;
+    const FileWriter write = [&](const std::string& path, const std::string& bytes) {
+        if (path == "-") {
+            out.stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            failure = out.Flushed() ? std::nullopt : std::optional<std::string>("標準出力に書けません");
+        } else {
+            failure = ReplaceFileContents(path, bytes);
+        }
+        return failure;
+    };
+    bool drawn = true;
+    const CircuitImageRenderer draw = [&](const Circuit& c, CircuitBasis basis, ExportFormat format) {
+        std::optional<std::string> bytes = render ? render(c, basis, format) : std::nullopt;
+        drawn = bytes.has_value();
+        return bytes;
+    };
+    const ExportOutcome written = ExportRequests(d, {output.request}, write, draw);
+    if (!written.written.empty()) return true;
+    if (!drawn) {
+        err << prefix << "ここでは回路図を描けません\n";
+    } else if (failure) {
+        // A failed standard output has said so already.
+        if (output.request.path != "-") err << prefix << "保存できませんでした（" << *failure << "）\n";
+    } else {
+        for (const std::string& message : written.messages) ConsolePlatform(err, prefix).MessageBox(message, 0, "");
+    }
+    return false;
+}
+
+int DecomposeOne(const CommandOptions& options, const ComplexMatrix& finalGate, StandardOutput& out,
+                 std::ostream& err, const CircuitImageRenderer& render) {
     HeadlessOutcome outcome;
-    const int status = DecomposeFile(options.file, options, outcome, err);
+    const int status = DecomposeFile(options.file, options, finalGate, outcome, err);
     if (status != kExitDone) return status;
-    out << options.file << ": " << outcome.steps << " steps, " << outcome.decomposition.factors.size()
-        << " factors\n";
-    PrintFactors(outcome.decomposition, out);
-    if (options.outputs.empty()) return kExitDone;
-    const ExportOutcome written = ExportRequests(outcome.decomposition, options.outputs, ReplaceFileContents, render);
-    for (const std::string& message : written.messages) err << kFileMessageTitle << ": " << message << '\n';
-    return written.written.size() == options.outputs.size() ? kExitDone : kExitFailed;
+    const Decomposition& d = outcome.decomposition;
+    const bool outputToStandardOutput = std::any_of(options.outputs.begin(), options.outputs.end(),
+                                                    [](const OutputOption& o) { return o.request.path == "-"; });
+    // Standard output carries that file alone.
+    if (!outputToStandardOutput) {
+        out.stream() << EscapedName(options.file) << ": " << Counted(static_cast<std::size_t>(outcome.steps), "step")
+                     << ", " << Counted(d.factors.size(), "factor") << '\n';
+        PrintFactors(d, out.stream());
+        if (!out.Flushed()) return kExitFailed;
+    }
+    // The JSON first: it holds everything even when a circuit cannot be written.
+    std::vector<OutputOption> ordered = options.outputs;
+    std::stable_partition(ordered.begin(), ordered.end(),
+                          [](const OutputOption& o) { return o.request.format == ExportFormat::Json; });
+    const Circuit circuit = BuildCircuit(d);
+    int result = kExitDone;
+    for (const OutputOption& output : ordered)
+        if (!WriteOutput(d, circuit, output, out, err, render)) result = kExitFailed;
+    return result;
 }
 
 bool IsMatrixFileName(const std::filesystem::path& path) {
@@ -162,46 +174,100 @@ bool IsMatrixFileName(const std::filesystem::path& path) {
            EndsWithIgnoringCase(name, ".qasm");
 }
 
-// One line per file: name, steps and reconstruction error, or what went wrong.
-int DecomposeFolder(const Options& options, std::ostream& out, std::ostream& err) {
+// One row per file: name, steps and reconstruction error, or what went wrong.
+// Status 1 when any file gave 1, else 2 when any was not unitary: a file that
+// could not be handled at all matters more than one that is not unitary.
+int DecomposeFolder(const CommandOptions& options, const ComplexMatrix& finalGate, StandardOutput& standardOutput,
+                    std::ostream& err) {
+    std::ostream& out = standardOutput.stream();
     std::error_code error;
     std::vector<std::filesystem::path> files;
     for (std::filesystem::directory_iterator it(options.batchFolder, error), end; !error && it != end;
          it.increment(error))
         if (IsMatrixFileName(it->path())) files.push_back(it->path());
     if (error) {
-        err << kFileMessageTitle << ": " << OpenFailedMessage(options.batchFolder, DescribeFileError(error)) << '\n';
+        err << Prefix("--batch", options.batchFolder) << DescribeFileError(error) << '\n';
         return kExitFailed;
     }
     std::sort(files.begin(), files.end());
-    int status = kExitDone;
+    bool failed = false, notUnitary = false;
     for (const std::filesystem::path& file : files) {
         HeadlessOutcome outcome;
-        const int fileStatus = DecomposeFile(file.string(), options, outcome, err);
-        out << file.filename().string() << '\t';
-        if (fileStatus == kExitDone)
+        const int status = DecomposeFile(file.string(), options, finalGate, outcome, err);
+        out << EscapedName(file.filename().string()) << '\t';
+        if (status == kExitDone)
             out << outcome.steps << '\t' << ShortScientific(ReconstructionError(outcome.decomposition)) << '\n';
+        else if (status == kExitNotUnitary)
+            out << "-\tnot unitary\n";
         else
-            out << "-\t" << (fileStatus == kExitNotUnitary ? "not unitary" : "unreadable") << '\n';
-        if (fileStatus != kExitDone) status = kExitFailed;
+            out << "-\t" << (outcome.status == HeadlessOutcome::Status::StepLimit ? "too many steps" : "unreadable")
+                << '\n';
+        failed = failed || status == kExitFailed;
+        notUnitary = notUnitary || status == kExitNotUnitary;
+        if (!standardOutput.Flushed()) return kExitFailed;  // the rows would be lost
     }
-    return status;
+    return failed ? kExitFailed : notUnitary ? kExitNotUnitary : kExitDone;
+}
+
+int Decompose(const std::vector<std::string>& args, StandardOutput& out, std::ostream& err,
+              const CircuitImageRenderer& render) {
+    const std::optional<CommandOptions> options = ParseCommandOptions(args, err);
+    if (!options) return kExitFailed;
+    if (options->help || options->version) {
+        out.stream() << (options->help ? kHelpText : kVersionText);
+        return kExitDone;
+    }
+    if (const std::optional<std::string> refused = RefusedOutput(*options)) {
+        err << *refused << '\n';
+        return kExitFailed;
+    }
+    ComplexMatrix finalGate = ComplexMatrix::Identity();
+    if (!options->finalFile.empty()) {
+        const MatrixFileRead read = ReadTargetFile(options->finalFile);
+        if (!read.matrix) {
+            err << Prefix("--final", options->finalFile) << read.failure << '\n';
+            return kExitFailed;
+        }
+        ConsolePlatform platform(err, Prefix("--final", options->finalFile));
+        if (!FinalGateIsUnitary(*read.matrix, platform)) return kExitNotUnitary;
+        finalGate = *read.matrix;
+    }
+    return options->batchFolder.empty() ? DecomposeOne(*options, finalGate, out, err, render)
+                                        : DecomposeFolder(*options, finalGate, out, err);
 }
 
 }  // namespace
 
-bool IsCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] == "decompose"; }
+bool IsCommandLine(const std::vector<std::string>& args) {
+    if (args.empty()) return false;
+    for (const char* command : {"decompose", "--help", "-h", "--version", "-V"})
+        if (args[0] == command) return true;
+    return false;
+}
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const CircuitImageRenderer& render) {
+    StandardOutput standardOutput(out, err);
+    int status = kExitFailed;
     if (!IsCommandLine(args)) {
-        err << kUsage;
-        return kExitFailed;
+        err << "selvaris: unknown command (see selvaris --help)\n";
+    } else if (args[0] == "--help" || args[0] == "-h") {
+        out << kHelpText;
+        status = kExitDone;
+    } else if (args[0] == "--version" || args[0] == "-V") {
+        out << kVersionText;
+        status = kExitDone;
+    } else {
+        status = Decompose(args, standardOutput, err, render);
     }
-    const std::optional<Options> options = ParseOptions(args, err);
-    if (!options) return kExitFailed;
-    return options->batchFolder.empty() ? DecomposeOne(*options, out, err, render)
-                                        : DecomposeFolder(*options, out, err);
+    // Whatever was printed must have arrived.
+    if (!standardOutput.Flushed()) status = kExitFailed;
+    return status;
+}
+
+int RunCommandLineProcess(const std::vector<std::string>& args, const CircuitImageRenderer& render) {
+    std::signal(SIGPIPE, SIG_IGN);
+    return RunCommandLine(args, std::cout, std::cerr, render);
 }
 
 }  // namespace selvaris

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "core/platform.h"
 
 namespace selvaris {
 
-// The desktop of the command line: every message box is written to a stream
-// with its title, and a modal window opens and closes unseen.
+// The desktop of the command line: every line of a message box goes to a
+// stream after prefix (such as "selvaris: target qft.gyo: "), and a modal
+// window opens and closes unseen.
 class ConsolePlatform : public Platform {
 public:
-    explicit ConsolePlatform(std::ostream& messages) : messages_(messages) {}
+    explicit ConsolePlatform(std::ostream& messages, std::string prefix = "selvaris: ")
+        : messages_(messages), prefix_(std::move(prefix)) {}
 
     MessageAnswer MessageBox(const std::string& text, int style, const std::string& title) override;
     void ShowModal(Window& window) override;
@@ -20,6 +23,7 @@ public:
 
 private:
     std::ostream& messages_;
+    std::string prefix_;
 };
 
 }  // namespace selvaris

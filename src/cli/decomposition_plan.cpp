@@ -1,5 +1,6 @@
 #include "cli/decomposition_plan.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace selvaris {
@@ -12,6 +13,7 @@ std::vector<PlanStep> DefaultPlan() {
 
 std::optional<std::vector<PlanStep>> ParsePlan(const std::string& text) {
     std::vector<PlanStep> plan;
+    if (std::count(text.begin(), text.end(), ',') >= static_cast<std::ptrdiff_t>(kMaxPlanSteps)) return std::nullopt;
     std::stringstream items(text);
     std::string item;
     while (std::getline(items, item, ',')) {

@@ -18,8 +18,12 @@ struct PlanStep {
 // diagonal from the bottom up, one column after the other.
 std::vector<PlanStep> DefaultPlan();
 
-// "la30L,la20R,...": the six pickable cells, each followed by L or R. Nothing
-// for any other text.
+// The longest plan taken; a longer one is refused before any step, so the
+// time a plan costs stays bounded.
+inline constexpr std::size_t kMaxPlanSteps = 1000;
+
+// "la30L,la20R,...": the six pickable cells, each followed by L or R, at most
+// kMaxPlanSteps of them. Nothing for any other text.
 std::optional<std::vector<PlanStep>> ParsePlan(const std::string& text);
 
 }  // namespace selvaris

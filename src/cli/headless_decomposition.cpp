@@ -5,7 +5,12 @@
 
 namespace selvaris {
 
-HeadlessWorkbench::HeadlessWorkbench(Platform& platform) : workbench_(registers_, platform) {
+MessageAnswer HeadlessWorkbench::LimitWatch::MessageBox(const std::string& text, int style, const std::string& title) {
+    if (text == form1::kTooManyGatesMessage) limitReached = true;
+    return platform_.MessageBox(text, style, title);
+}
+
+HeadlessWorkbench::HeadlessWorkbench(Platform& platform) : watch_(platform), workbench_(registers_, watch_) {
     workbench_.SetTextsShown(false);  // nobody reads the matrix texts here
     workbench_.Load();
 }
@@ -33,10 +38,15 @@ HeadlessOutcome HeadlessWorkbench::Decompose(const ComplexMatrix& target, const 
         return outcome;
     }
 
+    watch_.limitReached = false;
     for (const PlanStep& step : plan) {
         if (workbench.Get(step.cell).backColour != kRed) continue;
         const std::int16_t before = workbench.State().StepCount;
         workbench.Click(step.cell);
+        if (watch_.limitReached) {
+            outcome.status = HeadlessOutcome::Status::StepLimit;
+            return outcome;
+        }
         workbench.Click(step.side == GateSide::Left ? form1::kChooseLeftButton : form1::kChooseRightButton);
         if (workbench.State().StepCount > before) ++outcome.steps;
     }
@@ -52,6 +62,11 @@ HeadlessOutcome HeadlessWorkbench::Decompose(const ComplexMatrix& target, const 
     }
     outcome.decomposition = workbench.CurrentDecomposition();
     return outcome;
+}
+
+bool FinalGateIsUnitary(const ComplexMatrix& finalGate, Platform& platform) {
+    return HeadlessWorkbench(platform).Decompose(ComplexMatrix::Identity(), {}, finalGate).status !=
+           HeadlessOutcome::Status::FinalGateNotUnitary;
 }
 
 }  // namespace selvaris

@@ -10,6 +10,12 @@ std::string ExactNumber(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string FloatNumber(double value) {
+    std::string text = ExactNumber(value);
+    if (text.find_first_of(".eEni") == std::string::npos) text += ".0";  // not nan, inf
+    return text;
+}
+
 std::string QasmReal(double value) {
     std::string text = ExactNumber(value);
     const auto exponent = text.find('e');

@@ -11,7 +11,7 @@
 namespace selvaris {
 namespace {
 
-std::string Number(double value) { return std::isfinite(value) ? ExactNumber(value) : "null"; }
+std::string Number(double value) { return std::isfinite(value) ? FloatNumber(value) : "null"; }
 
 std::string String(const std::string& text) {
     std::string quoted = "\"";

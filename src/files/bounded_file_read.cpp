@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "files/file_messages.h"
@@ -31,9 +32,8 @@ FileBytes Failed(std::string reason) {
     return result;
 }
 
-}  // namespace
-
-FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+// Reads up to limit bytes; a longer file is refused unless onlyStart.
+FileBytes ReadFile(const std::string& path, std::size_t limit, bool onlyStart) {
     if (ContainsNulByte(path)) return Failed(kNulInNameReason);
     errno = 0;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -46,19 +46,27 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes) {
     std::string bytes;
     char buffer[4096];
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        const std::size_t wanted = onlyStart ? std::min(sizeof buffer, limit - bytes.size()) : sizeof buffer;
+        if (wanted == 0) break;
+        const ssize_t got = ::read(file.get(), buffer, wanted);
         if (got < 0) {
             if (errno == EINTR) continue;
             return Failed(DescribeFileError(LastError()));
         }
         if (got == 0) break;
-        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
-            return Failed("大きすぎます（" + std::to_string(maxBytes) + " バイトまで）");
+        if (bytes.size() + static_cast<std::size_t>(got) > limit)
+            return Failed("大きすぎます（" + std::to_string(limit) + " バイトまで）");
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     FileBytes result;
     result.bytes = std::move(bytes);
     return result;
 }
+
+}  // namespace
+
+FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes) { return ReadFile(path, maxBytes, false); }
+
+FileBytes ReadRegularFileStart(const std::string& path, std::size_t count) { return ReadFile(path, count, true); }
 
 }  // namespace selvaris

@@ -17,4 +17,8 @@ struct FileBytes {
 
 FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
+// The first count bytes of a regular file (fewer when it is shorter), opened
+// and checked the same way; the rest of the file is never read.
+FileBytes ReadRegularFileStart(const std::string& path, std::size_t count);
+
 }  // namespace selvaris

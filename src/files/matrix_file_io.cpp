@@ -1,11 +1,10 @@
 #include "files/matrix_file_io.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
+#include "files/bounded_file_read.h"
 #include "files/file_messages.h"
 #include "files/matrix_file_format.h"
 #include "files/safe_file_write.h"
@@ -14,46 +13,20 @@ namespace selvaris {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const {
-        if (file) std::fclose(file);
-    }
-};
-
-}  // namespace
-
 MatrixFileRead ReadMatrixFile(const std::string& path) {
     MatrixFileRead result;
-    if (ContainsNulByte(path)) {
-        result.failure = kNulInNameReason;
-        return result;
-    }
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error) {
-        result.failure = DescribeFileError(error);
-        return result;
-    }
-    if (status.type() != fs::file_type::regular) {
-        result.failure = status.type() == fs::file_type::directory ? "フォルダです" : "通常のファイルではありません";
-        return result;
-    }
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        result.failure = DescribeFileError(LastError());
-        return result;
-    }
     MatrixFileBytes bytes{};
-    errno = 0;
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (got < bytes.size()) {
-        result.failure = std::ferror(file.get()) ? DescribeFileError(LastError())
-                                                 : "長さが " + std::to_string(got) + " バイトしかなく、256 バイトに足りません";
+    // Opened first and checked after, so a FIFO put in the file's place cannot block the read.
+    const FileBytes file = ReadRegularFileStart(path, bytes.size());
+    if (!file.bytes) {
+        result.failure = file.failure;
         return result;
     }
+    if (file.bytes->size() < bytes.size()) {
+        result.failure = "長さが " + std::to_string(file.bytes->size()) + " バイトしかなく、256 バイトに足りません";
+        return result;
+    }
+    std::copy(file.bytes->begin(), file.bytes->end(), bytes.begin());
     const ComplexMatrix matrix = DecodeMatrixFile(bytes);
     if (!matrix.IsFinite()) {
         result.failure = "数でない値（NaN）か無限大が含まれています";

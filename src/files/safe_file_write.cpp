@@ -64,13 +64,30 @@ std::optional<fs::path> ResolveTarget(const fs::path& path, std::string& failure
     return real;
 }
 
-// An existing file must accept writing, as it would if it were opened in place.
-std::optional<std::string> CheckWritable(const fs::path& target) {
+// What is at target: nothing (replacing false) or a regular file that accepts
+// writing (replacing true, its metadata in existing); else why it may not be
+// replaced. The name is looked at without following it and opened without
+// waiting, so a FIFO or a device there is refused instead of blocking.
+std::optional<std::string> InspectDestination(const fs::path& target, bool& replacing, struct stat& existing) {
     errno = 0;
-    const int descriptor = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0) return DescribeFileError(LastError());
+    replacing = ::lstat(target.c_str(), &existing) == 0;
+    if (!replacing) return errno == ENOENT ? std::nullopt : std::optional(DescribeFileError(LastError()));
+    if (!S_ISREG(existing.st_mode))
+        return NotARegularFileReason(S_ISDIR(existing.st_mode) ? fs::file_type::directory : fs::file_type::unknown);
+    errno = 0;
+    const int descriptor = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        if (errno == ENXIO || errno == ELOOP) return NotARegularFileReason(fs::file_type::unknown);
+        return DescribeFileError(LastError());
+    }
+    std::optional<std::string> refused;
+    errno = 0;
+    if (::fstat(descriptor, &existing) != 0)
+        refused = DescribeFileError(LastError());
+    else if (!S_ISREG(existing.st_mode))
+        refused = NotARegularFileReason(fs::file_type::unknown);
     ::close(descriptor);
-    return std::nullopt;
+    return refused;
 }
 
 // Gives the finished temporary file the owner and permission bits of the file it
@@ -96,6 +113,74 @@ std::optional<std::error_code> SyncFolder(const fs::path& folder) {
     return failure;
 }
 
+// Writes bytes and the replaced file's metadata into the temporary file and
+// syncs it; the descriptor stays open.
+std::optional<std::error_code> FillTemporary(const TemporaryFile& temporary, const std::string& bytes, bool replacing,
+                                             const struct stat& existing) {
+    {
+        const FileSizeSignalIgnored sizeLimitIsAnError;
+        if (!WriteAll(temporary.descriptor, bytes)) return LastError();
+    }
+    if (replacing)
+        if (auto failure = TakeOverMetadata(temporary.descriptor, existing)) return failure;
+    // The bytes reach the disk before a name can expose them.
+    errno = 0;
+    if (::fsync(temporary.descriptor) != 0) return LastError();
+    return std::nullopt;
+}
+
+// An unnamed temporary gets its name: the target itself when that is new, so
+// no other name ever shows, else a temporary name to rename. ENOENT means
+// there is no /proc to link through.
+std::optional<std::error_code> NameUnnamed(TemporaryFile& temporary, const fs::path& target, const fs::path& folder,
+                                           bool replacing, bool& done) {
+    if (!replacing) {
+        const std::optional<std::error_code> linked = NameTemporaryFile(temporary, target.string());
+        done = !linked;
+        if (!linked || *linked != std::errc::file_exists) return linked;
+    }
+    std::error_code error;
+    if (!GiveTemporaryName(temporary, folder.string(), error)) return error;
+    return std::nullopt;
+}
+
+// One attempt with an unnamed or a named temporary; false when an unnamed
+// file cannot be linked here and the save is to be tried with a name.
+bool TrySave(bool unnamed, const fs::path& target, const fs::path& folder, const std::string& bytes, bool replacing,
+             const struct stat& existing, std::optional<std::string>& result) {
+    // A new file gets the usual 0666 narrowed by the umask, which is also what it keeps.
+    const unsigned mode = replacing ? TemporaryFileMode(existing.st_mode) : 0666;
+    std::error_code error;
+    std::optional<TemporaryFile> temporary = CreateTemporaryFile(folder.string(), mode, error, unnamed);
+    if (!temporary) {
+        result = DescribeFileError(error);
+        return true;
+    }
+    std::optional<std::error_code> failure = FillTemporary(*temporary, bytes, replacing, existing);
+    bool done = false;
+    if (!failure && temporary->path.empty()) {
+        failure = NameUnnamed(*temporary, target, folder, replacing, done);
+        if (failure && *failure == std::errc::no_such_file_or_directory) {
+            ::close(temporary->descriptor);
+            return false;
+        }
+    }
+    errno = 0;
+    if (::close(temporary->descriptor) != 0 && !failure) failure = LastError();
+    if (!failure && !done) {
+        errno = 0;
+        if (::rename(temporary->path.c_str(), target.c_str()) != 0) failure = LastError();
+    }
+    if (failure) {
+        if (!temporary->path.empty()) ::unlink(temporary->path.c_str());
+        if (done) ::unlink(target.c_str());  // linked as the new file, then failed to close
+        result = DescribeFileError(*failure);
+        return true;
+    }
+    if (const auto syncError = SyncFolder(folder)) result = DescribeFileError(*syncError);
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::string> ReplaceFileContents(const std::string& path, const std::string& bytes) {
@@ -106,47 +191,16 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, const st
     const fs::path& target = *resolved;
 
     struct stat existing {};
-    errno = 0;
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (!replacing && errno != ENOENT) return DescribeFileError(LastError());
-    if (replacing) {
-        if (!S_ISREG(existing.st_mode))
-            return NotARegularFileReason(S_ISDIR(existing.st_mode) ? fs::file_type::directory : fs::file_type::unknown);
-        if (auto refused = CheckWritable(target)) return refused;
-    }
+    bool replacing = false;
+    if (auto refused = InspectDestination(target, replacing, existing)) return refused;
 
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::error_code error;
-    // A new file gets the usual 0666 narrowed by the umask, which is also what it keeps.
-    const unsigned mode = replacing ? TemporaryFileMode(existing.st_mode) : 0666;
-    const std::optional<TemporaryFile> temporary = CreateTemporaryFile(folder.string(), mode, error);
-    if (!temporary) return DescribeFileError(error);
-
-    std::optional<std::error_code> writeError;
-    {
-        const FileSizeSignalIgnored sizeLimitIsAnError;
-        if (!WriteAll(temporary->descriptor, bytes)) writeError = LastError();
-    }
-    if (!writeError && replacing) writeError = TakeOverMetadata(temporary->descriptor, existing);
-    // The bytes reach the disk before the rename can expose them.
-    errno = 0;
-    if (!writeError && ::fsync(temporary->descriptor) != 0) writeError = LastError();
-    errno = 0;
-    if (::close(temporary->descriptor) != 0 && !writeError) writeError = LastError();
-    if (writeError) {
-        ::unlink(temporary->path.c_str());
-        return DescribeFileError(*writeError);
-    }
-
-    errno = 0;
-    if (::rename(temporary->path.c_str(), target.c_str()) != 0) {
-        const std::error_code renameError = LastError();
-        ::unlink(temporary->path.c_str());
-        return DescribeFileError(renameError);
-    }
-    if (const auto syncError = SyncFolder(folder)) return DescribeFileError(*syncError);
-    return std::nullopt;
+    RemoveStaleTemporaryFiles(folder.string());
+    std::optional<std::string> result;
+    if (!TrySave(true, target, folder, bytes, replacing, existing, result))
+        TrySave(false, target, folder, bytes, replacing, existing, result);
+    return result;
 }
 
 }  // namespace selvaris

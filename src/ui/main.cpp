@@ -2,7 +2,6 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -30,10 +29,10 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The command line needs no display and opens no window.
+    // The command line, --help and --version need no display and open no window.
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (selvaris::IsCommandLine(args))
-        return selvaris::RunCommandLine(args, std::cout, std::cerr, selvaris::ui::CommandLineCircuitImage);
+        return selvaris::RunCommandLineProcess(args, selvaris::ui::CommandLineCircuitImage);
 
     if (!HasDisplay()) {
         std::fputs("selvaris: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "

@@ -80,7 +80,9 @@ TEST(CircuitExport, EachFormatHasItsOptionAndTheBasisAppliesToAll) {
         std::ostringstream out, err;
         EXPECT_EQ(RunCommandLine(args, out, err), row.status) << row.options.back() << err.str();
         EXPECT_NE(err.str().find(row.inErr), std::string::npos) << err.str();
-        if (row.file) EXPECT_NE(Contents(folder / row.file).find(row.text), std::string::npos) << row.file;
+        if (row.file) {
+            EXPECT_NE(Contents(folder / row.file).find(row.text), std::string::npos) << row.file;
+        }
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "no.svg"));
     EXPECT_FALSE(std::filesystem::exists(folder / "zx.qasm"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -16,70 +17,138 @@
 namespace selvaris {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct Outcome {
     int status;
     std::string out;
     std::string err;
+    std::string FirstErrorLine() const { return err.substr(0, err.find('\n')); }
+    long ErrorLines() const { return std::count(err.begin(), err.end(), '\n'); }
 };
 
-Outcome Decompose(std::vector<std::string> args) {
-    args.insert(args.begin(), "decompose");
+Outcome Selvaris(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int status = RunCommandLine(args, out, err);
     return {status, out.str(), err.str()};
 }
 
+// A folder of matrix files, made the current folder so messages name them as given.
 struct Files {
     testing::TempFolder folder;
-    std::string Write(const std::string& name, const ComplexMatrix& m) {
-        EXPECT_FALSE(WriteMatrixFile(folder / name, m).has_value());
-        return folder / name;
+    testing::CurrentFolderGuard here{folder.path()};
+    Files() {
+        Write("qft.gyo", QftMatrix());
+        Write("--x.gyo", QftMatrix());
+        Write("twice.gyo", testing::Make({{0, 1, 1, 0}}, ComplexMatrix::Identity()));
+        std::mt19937_64 rng(7);
+        Write("random.gyo", testing::RandomUnitary(rng));
+        std::ofstream("short.gyo") << "too short";
+        std::ofstream("bell.QASM") << "OPENQASM 2.0;\nqreg q[2];\nh q[1];\ncx q[1],q[0];\n";
+        for (const char* batch : {"good", "notunitary", "broken"}) fs::create_directory(batch);
+        fs::copy("qft.gyo", "good/a.gyo");
+        fs::copy("twice.gyo", "notunitary/a.gyo");
+        fs::copy("twice.gyo", "broken/a.gyo");
+        fs::copy("short.gyo", "broken/b.gyo");
+        fs::copy("qft.gyo", "final.gyo");
+        fs::create_symlink("qft.gyo", "link.json");
+        fs::create_directory("sub");
     }
+    void Write(const std::string& name, const ComplexMatrix& m) { EXPECT_FALSE(WriteMatrixFile(name, m).has_value()); }
 };
 
-TEST(CommandLine, StatusAndMessagesForEachKindOfFile) {
+std::string Plan(const char* item, int count) {
+    std::string plan = item;
+    for (int k = 1; k < count; ++k) plan += std::string(",") + item;
+    return plan;
+}
+
+// Every row writes nothing but to standard output: an output that would
+// replace an input or another output is refused before anything is read.
+TEST(CommandLine, EachArgumentGivesItsStatusAndFirstErrorLine) {
     Files files;
-    const std::string qft = files.Write("qft.gyo", QftMatrix());
-    const std::string notUnitary = files.Write("twice.gyo", testing::Make({{0, 1, 1, 0}}, ComplexMatrix::Identity()));
-    std::ofstream(files.folder / "short.gyo") << "too short";
-    std::ofstream(files.folder / "bell.QASM") << "OPENQASM 2.0;\nqreg q[2];\nh q[1];\ncx q[1],q[0];\n";
-    std::ofstream(files.folder / "measured.qasm") << "OPENQASM 2.0;\nqreg q[2];\ncreg c[2];\nmeasure q[0] -> c[0];\n";
-    {
-        // NumPy's own layout: a 128-byte header, then the identity as sixteen float64.
-        std::string header = "{'descr': '<f8', 'fortran_order': False, 'shape': (4, 4), }";
-        header.resize(117, ' ');
-        std::ofstream npy(files.folder / "identity.npy", std::ios::binary);
-        npy << std::string("\x93NUMPY\x01\x00\x76\x00", 10) << header << '\n';
-        for (int k = 0; k < 16; ++k) {
-            const double value = k % 5 == 0 ? 1.0 : 0.0;
-            npy.write(reinterpret_cast<const char*>(&value), sizeof value);
-        }
-    }
-    struct Row {
+    const std::vector<std::string> entries = testing::FolderEntries(".");
+    const std::vector<std::uint8_t> target = testing::ReadBytes("qft.gyo");
+    // Every cell with both gates, over and over: runs into the step limit.
+    const std::string cycling = Plan("la10L,la10R,la20L,la20R,la21L,la21R,la30L,la30R,la31L,la31R,la32L,la32R", 83);
+    const std::string planRule =
+        "selvaris: --plan is a comma-separated list of at most 1000 of la10, la20, la21, la30, la31, la32, each "
+        "followed by L or R";
+    const std::string notUnitary = ": この行列はユニタリーではありません";
+    const std::string descriptorName = ": a name under /proc or /dev/fd is refused; write - for standard output";
+    const struct {
         std::vector<std::string> args;
         int status;
-        const char* inOut;
-        const char* inErr;
-    } const rows[] = {
-        {{qft}, kExitDone, "再構成誤差", ""},
-        {{qft, "--plan", "la10R,la30L"}, kExitDone, "F1 ", ""},
-        {{notUnitary}, kExitNotUnitary, "", "メッセージ: この行列はユニタリーではありません"},
-        {{files.folder / "missing.gyo"}, kExitFailed, "", "missing.gyo"},
-        {{files.folder / "short.gyo"}, kExitFailed, "", "short.gyo"},
-        {{files.folder / "bell.QASM"}, kExitDone, "bell.QASM: 3 steps", ""},
-        {{files.folder / "identity.npy"}, kExitDone, "identity.npy: 0 steps", ""},
-        {{files.folder / "measured.qasm"}, kExitFailed, "", "4 行目"},
-        {{qft, "--final", notUnitary}, kExitNotUnitary, "", "この行列はユニタリーではありません"},
-        {{qft, "--plan", "la11L"}, kExitFailed, "", "plan"},
-        {{}, kExitFailed, "", "usage"},
+        std::string outStart;
+        std::string firstError;  // the whole first line of standard error
+        long errorLines;
+    } rows[] = {
+        {{"--help"}, kExitDone, "usage: selvaris", "", 0},
+        {{"-h"}, kExitDone, "usage: selvaris", "", 0},
+        {{"--version"}, kExitDone, "selvaris 1.0\n", "", 0},
+        {{"-V"}, kExitDone, "selvaris 1.0\n", "", 0},
+        {{"decompose", "--help"}, kExitDone, "usage: selvaris", "", 0},
+        {{"decompose", "qft.gyo", "-h", "--bogus"}, kExitDone, "usage: selvaris", "", 0},
+        {{"decompose", "-V"}, kExitDone, "selvaris 1.0\n", "", 0},
+        {{"decompose"}, kExitFailed, "", "selvaris: decompose needs FILE or --batch DIR (see selvaris --help)", 1},
+        {{"decompose", "qft.gyo"}, kExitDone, "qft.gyo: 6 steps, 8 factors\nF0 ", "", 0},
+        {{"decompose", "random.gyo", "--plan", "la30L"}, kExitDone, "random.gyo: 1 step, 3 factors\n", "", 0},
+        {{"decompose", "--", "--x.gyo"}, kExitDone, "--x.gyo: 6 steps", "", 0},
+        {{"decompose", "--x.gyo"}, kExitFailed, "", "selvaris: unknown option --x.gyo (see selvaris --help)", 1},
+        {{"decompose", "qft.gyo", "--qasm", ""}, kExitFailed, "", "selvaris: --qasm needs a value, not an empty one", 1},
+        {{"decompose", "qft.gyo", "--qasm"}, kExitFailed, "", "selvaris: --qasm needs a value", 1},
+        {{"decompose", "qft.gyo", "--plan", "la10L", "--plan", "la10L"}, kExitFailed, "",
+         "selvaris: --plan is given twice", 1},
+        {{"decompose", "qft.gyo", "twice.gyo"}, kExitFailed, "", "selvaris: one FILE only, not twice.gyo too", 1},
+        {{"decompose", "--batch", "good", "--json", "a.json"}, kExitFailed, "",
+         "selvaris: --json cannot be given with --batch", 1},
+        {{"decompose", "qft.gyo", "--basis", "zx"}, kExitFailed, "", "selvaris: --basis is two-level or cx, not zx", 1},
+        {{"decompose", "qft.gyo", "--plan", "la11L"}, kExitFailed, "", planRule, 1},
+        {{"decompose", "qft.gyo", "--plan", Plan("la10L", 1001)}, kExitFailed, "", planRule, 1},
+        {{"decompose", "qft.gyo", "--plan", Plan("la10L", 1000)}, kExitDone, "qft.gyo: 1 step", "", 0},
+        {{"decompose", "random.gyo", "--plan", cycling}, kExitFailed, "",
+         "selvaris: target random.gyo: ゲート数が多すぎます", 1},
+        {{"decompose", "twice.gyo"}, kExitNotUnitary, "", "selvaris: target twice.gyo" + notUnitary, 1},
+        {{"decompose", "qft.gyo", "--final", "twice.gyo"}, kExitNotUnitary, "",
+         "selvaris: --final twice.gyo" + notUnitary, 1},
+        {{"decompose", "qft.gyo", "--final", "short.gyo"}, kExitFailed, "",
+         "selvaris: --final short.gyo: 長さが 9 バイトしかなく、256 バイトに足りません", 1},
+        {{"decompose", "missing.gyo"}, kExitFailed, "", "selvaris: target missing.gyo: 見つかりません", 1},
+        {{"decompose", "bell.QASM"}, kExitDone, "bell.QASM: 3 steps", "", 0},
+        {{"decompose", "qft.gyo", "--json", "-"}, kExitDone, "{\n  \"format\": \"selvaris decomposition\"", "", 0},
+        {{"decompose", "--batch", "good"}, kExitDone, "a.gyo\t6\t", "", 0},
+        {{"decompose", "--batch", "notunitary"}, kExitNotUnitary, "a.gyo\t-\tnot unitary\n",
+         "selvaris: target notunitary/a.gyo" + notUnitary, 1},
+        {{"decompose", "--batch", "broken"}, kExitFailed, "a.gyo\t-\tnot unitary\nb.gyo\t-\tunreadable\n",
+         "selvaris: target broken/a.gyo" + notUnitary, 2},
+        {{"decompose", "--batch", "good", "--final", "twice.gyo"}, kExitNotUnitary, "",
+         "selvaris: --final twice.gyo" + notUnitary, 1},
+        {{"decompose", "--batch", "nothere"}, kExitFailed, "", "selvaris: --batch nothere: 見つかりません", 1},
+        {{"decompose", "qft.gyo", "--qasm", "qft.gyo"}, kExitFailed, "",
+         "selvaris: output qft.gyo: the same file as the target", 1},
+        {{"decompose", "qft.gyo", "--json", "link.json"}, kExitFailed, "",
+         "selvaris: output link.json: the same file as the target", 1},
+        {{"decompose", "qft.gyo", "--final", "final.gyo", "--json", "final.gyo"}, kExitFailed, "",
+         "selvaris: output final.gyo: the same file as the --final gate", 1},
+        {{"decompose", "qft.gyo", "--json", "a.json", "--qasm", "sub/../a.json"}, kExitFailed, "",
+         "selvaris: output sub/../a.json: the same file as the --json output", 1},
+        {{"decompose", "qft.gyo", "--json", "-", "--qasm", "-"}, kExitFailed, "",
+         "selvaris: output -: only one output can go to standard output", 1},
+        {{"decompose", "qft.gyo", "--json", "/dev/stdout"}, kExitFailed, "", "selvaris: output /dev/stdout" + descriptorName, 1},
+        {{"decompose", "qft.gyo", "--json", "/proc/self/fd/1"}, kExitFailed, "",
+         "selvaris: output /proc/self/fd/1" + descriptorName, 1},
+        {{"decompose", "qft.gyo", "--latex", "/dev/fd/2"}, kExitFailed, "", "selvaris: output /dev/fd/2" + descriptorName, 1},
     };
-    for (const Row& row : rows) {
-        const Outcome run = Decompose(row.args);
-        SCOPED_TRACE(row.args.empty() ? "(none)" : row.args.back());
+    for (const auto& row : rows) {
+        const Outcome run = Selvaris(row.args);
+        SCOPED_TRACE(row.args.back().substr(0, 40));
         EXPECT_EQ(run.status, row.status) << run.err;
-        EXPECT_NE(run.out.find(row.inOut), std::string::npos) << run.out;
-        EXPECT_NE(run.err.find(row.inErr), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.rfind(row.outStart, 0), 0u) << run.out.substr(0, 200);
+        EXPECT_EQ(run.FirstErrorLine(), row.firstError);
+        EXPECT_EQ(run.ErrorLines(), row.errorLines) << run.err;
     }
+    EXPECT_EQ(testing::FolderEntries("."), entries);
+    EXPECT_EQ(testing::ReadBytes("qft.gyo"), target);
 }
 
 TEST(CommandLine, TheFactorsAreThoseOfTheWindowBitForBit) {
@@ -101,31 +170,6 @@ TEST(CommandLine, TheFactorsAreThoseOfTheWindowBitForBit) {
             EXPECT_TRUE(headless.decomposition.factors[k].BitwiseEquals(shown.factors[k])) << trial << " " << k;
         EXPECT_EQ(headless.decomposition.stepNames, shown.stepNames);
     }
-}
-
-TEST(CommandLine, ExportsAndBatchesGoOnPastABadFile) {
-    Files files;
-    const std::string qft = files.Write("a.gyo", QftMatrix());
-    files.Write("b.GYO", ComplexMatrix::Identity());
-    std::ofstream(files.folder / "c.gyo") << "short";
-    const Outcome exported = Decompose({qft, "--qasm", files.folder / "a.qasm", "--json", files.folder / "a.json"});
-    EXPECT_EQ(exported.status, kExitDone) << exported.err;
-    EXPECT_TRUE(std::filesystem::exists(files.folder / "a.qasm"));
-    EXPECT_TRUE(std::filesystem::exists(files.folder / "a.json"));
-
-    const Outcome batch = Decompose({"--batch", files.folder.str()});
-    EXPECT_EQ(batch.status, kExitFailed);
-    std::istringstream lines(batch.out);
-    std::string a, circuit, b, c;
-    std::getline(lines, a);
-    std::getline(lines, circuit);
-    std::getline(lines, b);
-    std::getline(lines, c);
-    EXPECT_EQ(a.rfind("a.gyo\t6\t", 0), 0u) << a;
-    EXPECT_EQ(circuit.rfind("a.qasm\t", 0), 0u) << circuit;  // the circuit just written, read back as a target
-    EXPECT_EQ(b, "b.GYO\t0\t0");
-    EXPECT_EQ(c, "c.gyo\t-\tunreadable");
-    EXPECT_NE(batch.err.find("c.gyo"), std::string::npos);
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "export/circuit.h"
 #include "export/exact_number.h"
 #include "export/json_writer.h"
 #include "export/reconstruction.h"
@@ -17,7 +19,9 @@
 namespace selvaris {
 namespace {
 
-// Every number of a JSON text, in order: enough to read the export back.
+// Every number of a JSON text, in order: enough to read the export back. A
+// strict reader (Python's) takes a number without '.', 'e' or 'E' as an
+// integer, which loses -0.0 and the type: none may be written so.
 std::vector<double> NumbersIn(const std::string& json) {
     std::vector<double> numbers;
     for (std::size_t at = 0; at < json.size();) {
@@ -26,6 +30,8 @@ std::vector<double> NumbersIn(const std::string& json) {
         } else if (json[at] == '-' || std::isdigit(static_cast<unsigned char>(json[at]))) {
             double value = 0;
             const auto result = std::from_chars(json.data() + at, json.data() + json.size(), value);
+            const std::string token(json.data() + at, result.ptr);
+            EXPECT_NE(token.find_first_of(".eE"), std::string::npos) << token << " reads as an integer";
             numbers.push_back(value);
             at = static_cast<std::size_t>(result.ptr - json.data());
         } else {
@@ -64,22 +70,45 @@ TEST(JsonExport, AValueJsonCannotHoldIsWrittenAsNull) {
     Decomposition d{ComplexMatrix::Identity(), {ComplexMatrix::Identity()}, {}};
     d.factors[0].im(1, 2) = std::numeric_limits<double>::infinity();
     const std::string json = WriteJson(d);
-    EXPECT_NE(json.find("[0, null]"), std::string::npos);
+    EXPECT_NE(json.find("[0.0, null]"), std::string::npos);
     EXPECT_EQ(json.find("inf"), std::string::npos);
 }
 
-TEST(NumberText, OpenQasmRealsAlwaysHaveAPointBeforeTheExponent) {
+TEST(NumberText, OpenQasmRealsAlwaysHaveAPointBeforeTheExponentAndJsonFloatsAPoint) {
     const struct {
         double value;
-        const char* json;
+        const char* exact;
         const char* qasm;
+        const char* json;
     } cases[] = {
-        {1e-5, "1e-05", "1.0e-05"}, {-2.5e-20, "-2.5e-20", "-2.5e-20"}, {0.5, "0.5", "0.5"}, {-3, "-3", "-3"},
+        {1e-5, "1e-05", "1.0e-05", "1e-05"}, {-2.5e-20, "-2.5e-20", "-2.5e-20", "-2.5e-20"},
+        {0.5, "0.5", "0.5", "0.5"},          {-3, "-3", "-3", "-3.0"},
+        {-0.0, "-0", "-0", "-0.0"},          {1e300, "1e+300", "1.0e+300", "1e+300"},
     };
     for (const auto& tc : cases) {
-        EXPECT_EQ(ExactNumber(tc.value), tc.json);
+        EXPECT_EQ(ExactNumber(tc.value), tc.exact);
         EXPECT_EQ(QasmReal(tc.value), tc.qasm);
+        EXPECT_EQ(FloatNumber(tc.value), tc.json);
     }
+}
+
+// As hypot does: no square of an element may overflow or underflow on the way.
+TEST(UnitaryScale, HugeAndTinyMultiplesOfAUnitaryKeepTheirScale) {
+    std::mt19937_64 rng(9);
+    const ComplexMatrix u = testing::RandomUnitary(rng);
+    for (const double s : {1e154, 1e300, 1e-160, 1e-300, 2.0, 0.0, std::numeric_limits<double>::quiet_NaN()}) {
+        ComplexMatrix m = u;
+        for (auto& row : m.v)
+            for (auto& element : row)
+                for (double& part : element) part *= s;
+        const double scale = UnitaryScale(m);
+        EXPECT_TRUE(std::isnan(s) ? std::isnan(scale) : std::fabs(scale - s) <= 1e-13 * s) << s << " " << scale;
+    }
+    ComplexMatrix huge = ComplexMatrix::Identity();
+    for (int k = 0; k < 4; ++k) huge.re(k, k) = 1e154;
+    const Decomposition d = testing::DecomposeLikeWorkbench(huge);
+    EXPECT_NE(WriteJson(d).find("\"scale\": 1e+154,"), std::string::npos);
+    EXPECT_TRUE(BuildCircuit(d).ok());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 
 #include "files/safe_file_write.h"
@@ -34,9 +36,11 @@ TEST(SafeFileWrite, TheTemporaryFileIsNeverMoreOpenThanTheFileItReplaces) {
         std::error_code error;
         const auto created = CreateTemporaryFile(temp.str(), TemporaryFileMode(finalMode), error);
         ASSERT_TRUE(created) << error.message();
+        struct stat info {};
+        ASSERT_EQ(::fstat(created->descriptor, &info), 0);
         ::close(created->descriptor);
-        EXPECT_EQ(ModeOf(created->path) & ~finalMode, 0u) << std::oct << finalMode;
-        fs::remove(created->path);
+        EXPECT_EQ(info.st_mode & 07777 & ~finalMode, 0u) << std::oct << finalMode;
+        if (!created->path.empty()) fs::remove(created->path);
 
         WriteBytes(temp / "kept.gyo", {1});
         fs::permissions(temp / "kept.gyo", static_cast<fs::perms>(finalMode));
@@ -87,6 +91,46 @@ TEST(SafeFileWrite, SavesIntoAFolderThatCannotBeListed) {
     fs::permissions(temp.path() / "drop", fs::perms::owner_all);
     EXPECT_EQ(ReadBytes(temp / "drop/a.gyo"), (std::vector<std::uint8_t>{'a', 'b', 'c'}));
     EXPECT_EQ(FolderEntries(temp.path() / "drop"), std::vector<std::string>{"a.gyo"});
+}
+
+// A save killed halfway leaves nothing: its file has no name while it is
+// written, or, without unnamed files, the next save into the folder removes the
+// leftover once its process is gone and it is a minute old.
+TEST(SafeFileWrite, AKilledSaveLeavesNoTemporaryFileBehind) {
+    for (const bool unnamed : {true, false}) {
+        TempFolder temp;
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t killed = ::fork();
+        if (killed == 0) {
+            std::error_code error;
+            const auto file = CreateTemporaryFile(temp.str(), 0600, error, unnamed);
+            const char* named = file && file->path.empty() ? "u" : "n";
+            if (file && ::write(file->descriptor, "half", 4) == 4 && ::write(ready[1], named, 1) == 1) ::pause();
+            ::_exit(1);
+        }
+        char byte = 0;
+        ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+        const std::vector<std::string> whileWriting = FolderEntries(temp.path());
+        ::kill(killed, SIGKILL);
+        ::waitpid(killed, nullptr, 0);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        EXPECT_EQ(whileWriting.size(), byte == 'n' ? 1u : 0u);  // unnamed where the file system has O_TMPFILE
+        EXPECT_TRUE(unnamed || byte == 'n');
+
+        // Kept: a young leftover, one of this live process, and names not ours.
+        const std::string dead = std::to_string(killed), alive = std::to_string(::getpid());
+        std::vector<std::string> kept = {".selvaris-save-" + dead + "-2.tmp", ".selvaris-save-" + alive + "-3.tmp",
+                                         ".selvaris-save-x-4.tmp", "selvaris-save-" + dead + "-5.tmp"};
+        for (const std::string& name : kept) WriteBytes(temp / name, {1});
+        for (const std::string& name : FolderEntries(temp.path()))
+            if (name != kept[0]) fs::last_write_time(temp / name, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+        ASSERT_FALSE(ReplaceFileContents(temp / "saved.gyo", "new"));
+        kept.push_back("saved.gyo");
+        std::sort(kept.begin(), kept.end());
+        EXPECT_EQ(FolderEntries(temp.path()), kept) << unnamed;
+    }
 }
 
 }  // namespace

@@ -127,16 +127,16 @@ if [ -f "$metainfo" ]; then
     validate appstreamcli validate --no-net "$metainfo"
 fi
 
-# The manual page: its header, and an entry for every option the program's usage names.
+# The manual page: its header, and an entry for every option the program's help names.
 man=$root/share/man/man1/selvaris.1.gz
 if [ -f "$man" ] && [ -x "$program" ]; then
     page=$(gzip -dc "$man" | sed 's/\\-/-/g')
     header=$(grep -m1 '^\.TH ' <<<"$page")
     header_ok() { [[ $header == ".TH SELVARIS 1 "*"\"Selvaris $version\""* ]]; }
     check "manual page header .TH SELVARIS 1 ... \"Selvaris $version\" (is: $header)" header_ok
-    usage=$("$program" decompose 2>&1 >/dev/null)
+    usage=$("$program" --help 2>/dev/null)
     options=$(grep -o -- '--[a-z0-9-]*' <<<"$usage" | sort -u)
-    check "the program's usage names options" test -n "$options"
+    check "the program's help names options" test -n "$options"
     for option in $options; do
         # An entry of its own: a paragraph tag that starts with the option.
         check "manual page has an entry for $option" grep -Eq -- "^\.B[IR]? $option( |$)" <<<"$page"
@@ -157,21 +157,31 @@ if [ -x "$program" ]; then
     printf '%b' "$identity" >"$work/identity.gyo"
     head -c 256 /dev/zero >"$work/zero.gyo"
     head -c 100 /dev/zero >"$work/short.gyo"
+    mkdir -p "$work/broken"
     cp "$work/identity.gyo" "$work/good/a.gyo"
     cp "$work/identity.gyo" "$work/mixed/a.gyo"
     cp "$work/zero.gyo" "$work/mixed/b.gyo"
+    cp "$work/zero.gyo" "$work/broken/a.gyo"
+    cp "$work/short.gyo" "$work/broken/b.gyo"
     # Each case runs in the work folder, so its file names are relative.
     cases=(
+        "0|--help"
+        "0|--version"
+        "0|decompose --help"
         "0|decompose identity.gyo"
         "0|decompose identity.gyo --basis cx --qasm out.qasm"
         "1|decompose"
         "1|decompose identity.gyo --basis none"
+        "1|decompose identity.gyo --qasm identity.gyo"
+        "1|decompose identity.gyo --json - --qasm -"
         "1|decompose short.gyo"
         "1|decompose missing.gyo"
         "2|decompose zero.gyo"
         "2|decompose identity.gyo --final zero.gyo"
         "0|decompose --batch good"
-        "1|decompose --batch mixed"
+        "2|decompose --batch mixed"
+        "1|decompose --batch broken"
+        "2|decompose --batch good --final zero.gyo"
         "1|decompose --batch good --json out.json"
     )
     exits() {
@@ -186,6 +196,9 @@ if [ -x "$program" ]; then
         check "selvaris ${args[*]} exits $want" exits "$want" "${args[@]}"
     done
     check "--qasm wrote its file" test -s "$work/out.qasm"
+    check "--version says selvaris $version" test "$("$program" --version)" = "selvaris $version"
+    full() { [ -w /dev/full ] || return 0; (cd "$work" && "$program" decompose identity.gyo >/dev/full 2>/dev/null); [ $? -eq 1 ]; }
+    check "standard output on /dev/full exits 1" full
 fi
 
 if [ "$failures" -ne 0 ]; then
