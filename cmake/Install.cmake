@@ -15,7 +15,7 @@ set(selvaris_icon_sizes 48 128 256)
 # The window icon, embedded in the program as :/icons/selvaris.svg.
 set_source_files_properties(${selvaris_packaging}/icons/${SELVARIS_APP_ID}.svg
   PROPERTIES QT_RESOURCE_ALIAS selvaris.svg)
-qt_add_resources(selvaris selvaris_icon PREFIX /icons
+qt_add_resources(selvaris_window selvaris_icon PREFIX /icons
   FILES ${selvaris_packaging}/icons/${SELVARIS_APP_ID}.svg)
 
 # The manual page and the changelog, compressed as Debian wants them; gzip -n
@@ -38,6 +38,7 @@ add_custom_target(selvaris_compressed_docs ALL DEPENDS ${selvaris_compressed})
 set(selvaris_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/selvaris)
 set(selvaris_icondir ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor)
 install(TARGETS selvaris RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS selvaris_window LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/selvaris)
 install(FILES ${selvaris_packaging}/${SELVARIS_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${selvaris_packaging}/${SELVARIS_APP_ID}.metainfo.xml

@@ -91,11 +91,19 @@ for entry in "${expected[@]}"; do
 done
 
 program=$root/bin/selvaris
+module=$(find "$root" -name 'libselvaris_window.so' -path '*/lib*/selvaris/*' | head -n 1)
+check "the window module is installed under lib/selvaris" test -n "$module"
 
-# The program carries its window icon as a Qt resource, whose names are UTF-16.
+# The command itself loads no toolkit: only the window module links Qt.
+if command -v ldd >/dev/null; then
+    no_qt() { ! ldd "$program" | grep -q 'libQt6'; }
+    check "the command links no Qt library" no_qt
+fi
+
+# The window carries its icon as a Qt resource, whose names are UTF-16.
 if command -v strings >/dev/null; then
-    embedded() { strings -e b "$program" | grep -qx 'selvaris.svg'; }
-    check "the window icon is embedded in the program" embedded
+    embedded() { strings -e b "$module" | grep -qx 'selvaris.svg'; }
+    check "the window icon is embedded in the window module" embedded
 else
     echo "skipped: strings not installed"
 fi

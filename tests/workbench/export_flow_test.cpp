@@ -92,7 +92,9 @@ TEST(ExportFlow, TheChosenFileTypeIsWrittenUnderItsEnding) {
         for (const std::string& name : tc.written)
             EXPECT_TRUE(std::filesystem::exists(wb.folder / name)) << tc.chosen << " " << name;
         ASSERT_EQ(wb.platform.messages.size(), tc.message ? 1u : 0u) << tc.chosen;
-        if (tc.message) EXPECT_NE(wb.platform.messages[0].text.find(tc.message), std::string::npos);
+        if (tc.message) {
+            EXPECT_NE(wb.platform.messages[0].text.find(tc.message), std::string::npos);
+        }
     }
     EXPECT_EQ(wb.platform.lastExportFilters.size(), 11u);
     EXPECT_EQ(testing::FolderEntries(wb.folder.str()).size(), 5u);  // nothing else was written

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
 #include "core/shared_registers.h"
 #include "ui/circuit_image.h"
 #include "ui/model_dialog.h"
@@ -15,6 +14,8 @@
 #include "ui/window_binding.h"
 #include "ui/window_scale.h"
 #include "workbench/form1.h"
+
+#define SELVARIS_WINDOW_EXPORT __attribute__((visibility("default")))
 
 namespace {
 
@@ -28,12 +29,9 @@ bool HasDisplay() {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
-    // The command line, --help and --version need no display and open no window.
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (selvaris::IsCommandLine(args))
-        return selvaris::RunCommandLineProcess(args, selvaris::ui::CommandLineCircuitImage);
-
+// The window half of the program, loaded only when a window or a picture is
+// wanted, so that the command line never loads the toolkit.
+extern "C" SELVARIS_WINDOW_EXPORT int SelvarisWindowMain(int argc, char* argv[]) {
     if (!HasDisplay()) {
         std::fputs("selvaris: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
                    "start it from a desktop session or under xvfb-run.\n",
@@ -56,4 +54,15 @@ int main(int argc, char* argv[]) {
     selvaris::ui::InstallStartupProbe(window, QStringLiteral("Command31"));  // the set-target button
     window.show();
     return app.exec();
+}
+
+// A picture of a circuit for the command line's --svg and --png: true with the
+// file's bytes in bytes, false when it cannot be drawn.
+extern "C" SELVARIS_WINDOW_EXPORT bool SelvarisCircuitImage(const selvaris::Circuit* circuit, int basis, int format,
+                                                            std::string* bytes) {
+    const std::optional<std::string> image = selvaris::ui::CommandLineCircuitImage(
+        *circuit, static_cast<selvaris::CircuitBasis>(basis), static_cast<selvaris::ExportFormat>(format));
+    if (!image) return false;
+    *bytes = *image;
+    return true;
 }
