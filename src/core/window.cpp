@@ -117,6 +117,51 @@ void Window::SetSelectedIndex(const std::string& name, int index) {
     Notify(c);
 }
 
+void Window::SetOutlined(const std::string& name, bool outlined) {
+    Control& c = Mutable(name);
+    if (c.outlined == outlined) return;
+    c.outlined = outlined;
+    Notify(c);
+}
+
+namespace {
+
+ControlState StateOf(const Control& c) {
+    return {c.text, c.backColour, c.drawing, c.items, c.selectedIndex, c.visible, c.enabled, c.outlined};
+}
+
+}  // namespace
+
+std::vector<ControlState> Window::SaveControlStates() const {
+    std::vector<ControlState> states;
+    states.reserve(controls_.size());
+    for (const Control& c : controls_) states.push_back(StateOf(c));
+    return states;
+}
+
+void Window::RestoreControlStates(const std::vector<ControlState>& saved) {
+    for (std::size_t i = 0; i < saved.size() && i < controls_.size(); ++i) {
+        Control& c = controls_[i];
+        const ControlState& s = saved[i];
+        if (StateOf(c) == s) continue;
+        c.text = s.text;
+        c.backColour = s.backColour;
+        c.drawing = s.drawing;
+        c.items = s.items;
+        c.selectedIndex = s.selectedIndex;
+        c.visible = s.visible;
+        c.enabled = s.enabled;
+        c.outlined = s.outlined;
+        Notify(c);
+    }
+}
+
+void Window::RequestFocus(const std::string& name) {
+    if (!Accepts(name)) return;
+    requestedFocus_ = name;
+    if (observer_) observer_->FocusRequested(Get(name));
+}
+
 void Window::Load() {
     loaded_ = true;
     closed_ = false;
@@ -167,6 +212,29 @@ void Window::ListActivate(const std::string& name, int index) {
     if (index < 0 || index >= static_cast<int>(c.items.size())) return;
     c.selectedIndex = index;
     OnListActivate(name, index);
+}
+
+bool Window::PressArrow(const std::string& name, Arrow arrow) {
+    if (!Accepts(name)) return false;
+    const ArrowMoves& moves = Get(name).arrows;
+    const std::string& to = arrow == Arrow::Left    ? moves.left
+                            : arrow == Arrow::Right ? moves.right
+                            : arrow == Arrow::Up    ? moves.up
+                                                    : moves.down;
+    if (to.empty() || !Accepts(to)) return false;
+    RequestFocus(to);
+    return true;
+}
+
+bool Window::PressShortcut(const std::string& keys) {
+    for (const Control& c : controls_)
+        for (const std::string& shortcut : c.shortcuts)
+            if (shortcut == keys && c.kind == ControlKind::Button && Accepts(c.name)) {
+                const std::string button = c.name;  // the handler may change the table
+                Click(button);
+                return true;
+            }
+    return false;
 }
 
 void Window::PressEnter(const std::string& name) {

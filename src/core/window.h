@@ -25,6 +25,18 @@ enum class ControlKind {
     CircuitView,
 };
 
+// Where a caption sits in its label.
+enum class TextAlign { Left, Centre, Right };
+
+// The four arrow keys.
+enum class Arrow { Left, Right, Up, Down };
+
+// Where each arrow key moves the keyboard focus from a control; empty: nowhere.
+struct ArrowMoves {
+    std::string left, right, up, down;
+    bool operator==(const ArrowMoves&) const = default;
+};
+
 // One control of a window, positions and sizes in twips.
 struct Control {
     std::string name;
@@ -44,6 +56,27 @@ struct Control {
     std::vector<std::string> items;     // list controls
     bool isDefault = false;             // buttons: Enter runs the visible one
     int selectedIndex = -1;             // list controls; a circuit view: the drawing step kept in sight
+    std::string toolTip;                // what the control does
+    std::string toolTipWhenDisabled;    // added while it is disabled: what makes it usable
+    TextAlign align = TextAlign::Left;  // labels
+    bool outlined = false;              // labels: a frame that points the user at this one
+    ArrowMoves arrows;                  // where the arrow keys lead from here
+    std::vector<std::string> shortcuts;  // buttons: key combinations that press it, e.g. "Ctrl+Z"
+
+};
+
+// What the user and the handlers can change in a control, saved to be put back.
+struct ControlState {
+    std::string text;
+    std::optional<Colour> backColour;
+    Drawing drawing;
+    std::vector<std::string> items;
+    int selectedIndex = -1;
+    bool visible = true;
+    bool enabled = true;
+    bool outlined = false;
+
+    bool operator==(const ControlState&) const = default;
 };
 
 // Told about every change of the model, so a binding can update one widget.
@@ -53,6 +86,8 @@ public:
     virtual void ControlChanged(const Control& control) = 0;
     virtual void WindowChanged() = 0;  // caption or position
     virtual void Closed() = 0;
+    // The window wants the keyboard focus on this control.
+    virtual void FocusRequested(const Control& /*control*/) {}
 };
 
 // A toolkit-free window: caption, client size, an ordered table of controls,
@@ -95,6 +130,16 @@ public:
     void ClearPicture(const std::string& name);
     void SetItems(const std::string& name, std::vector<std::string> items, int selectedIndex = -1);
     void SetSelectedIndex(const std::string& name, int index);
+    void SetOutlined(const std::string& name, bool outlined);
+    // Every control's state, in table order, and all of them put back so,
+    // telling the binding about each one that differs.
+    std::vector<ControlState> SaveControlStates() const;
+    void RestoreControlStates(const std::vector<ControlState>& saved);
+
+    // The keyboard focus the window last asked for (a binding moves it there);
+    // empty until it asks. Ignored for a control that is hidden or disabled.
+    void RequestFocus(const std::string& name);
+    const std::string& RequestedFocus() const { return requestedFocus_; }
 
     // Lifecycle, driven by the platform.
     void Load();
@@ -116,6 +161,11 @@ public:
     // Enter in a control: a button runs, a list activates its highlighted item,
     // anywhere else the window's visible default button runs (if it has one).
     void PressEnter(const std::string& name);
+    // An arrow key in a control: the focus moves as its table says. False
+    // when the key leads nowhere from there.
+    bool PressArrow(const std::string& name, Arrow arrow);
+    // A key combination ("Ctrl+Z"): the visible, enabled button it belongs to runs.
+    bool PressShortcut(const std::string& keys);
 
     void SetObserver(WindowObserver* observer) { observer_ = observer; }
 
@@ -165,6 +215,7 @@ private:
     std::unordered_map<std::string, std::size_t> index_;
     WindowObserver* observer_ = nullptr;
     bool textsShown_ = true;
+    std::string requestedFocus_;
 };
 
 }  // namespace selvaris

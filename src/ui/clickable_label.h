@@ -10,11 +10,18 @@ namespace selvaris::ui {
 // A label that reports clicks, as the cell grid answers to them: by the mouse,
 // or by Space when it has the keyboard focus (Enter goes through the window's
 // own Enter handling). A focused label shows a dashed frame, since its colour
-// alone cannot show where the focus is.
+// alone cannot show where the focus is; an outlined one, a solid frame of its own.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    void SetOutlined(bool outlined) {
+        if (outlined_ == outlined) return;
+        outlined_ = outlined;
+        update();
+    }
+    bool Outlined() const { return outlined_; }
 
 signals:
     void clicked();
@@ -33,8 +40,13 @@ protected:
     }
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
-        if (!hasFocus()) return;
         QPainter painter(this);
+        if (outlined_) {
+            // Yellow reads on red, blue and green alike; solid, unlike the focus frame.
+            painter.setPen(QPen(QColor(255, 214, 0), 3));
+            painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        }
+        if (!hasFocus()) return;
         for (const QColor& colour : {QColor(Qt::white), QColor(Qt::black)}) {
             QPen pen(colour, 2, colour == Qt::white ? Qt::SolidLine : Qt::DashLine);
             painter.setPen(pen);
@@ -49,6 +61,9 @@ protected:
         QLabel::focusOutEvent(event);
         update();
     }
+
+private:
+    bool outlined_ = false;
 };
 
 }  // namespace selvaris::ui

@@ -17,7 +17,7 @@ void ModelDialog::reject() {
 }
 
 ModelMainWidget::ModelMainWidget(Window& window) : QWidget(nullptr), window_(window) {
-    binding_ = std::make_unique<WindowBinding>(window, this, [this] { QWidget::close(); });
+    binding_ = std::make_unique<WindowBinding>(window, this, [this] { QWidget::close(); }, Sizing::ScalesWithWindow);
 }
 
 void ModelMainWidget::closeEvent(QCloseEvent* event) {

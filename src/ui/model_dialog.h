@@ -24,7 +24,8 @@ private:
     std::unique_ptr<WindowBinding> binding_;
 };
 
-// The main window: a top-level widget showing a window model; closing it ends the program.
+// The main window: a top-level widget showing a window model, resizable, its
+// layout scaling with its size; closing it ends the program.
 class ModelMainWidget : public QWidget {
     Q_OBJECT
 public:

@@ -24,6 +24,9 @@ inline int ScaledFontPixels(int atLargestScale) {
     return static_cast<int>(std::lround(atLargestScale * UiScale() / kSupportedUiScales[0]));
 }
 inline int CaptionPixelSize() { return ScaledFontPixels(kCaptionPixelSizeAtLargestScale); }
-inline int MatrixPixelSize() { return ScaledFontPixels(kMatrixPixelSizeAtLargestScale); }
+// Rounded down: at a scale between the supported ones a matrix must still fit its box.
+inline int MatrixPixelSize() {
+    return static_cast<int>(std::floor(kMatrixPixelSizeAtLargestScale * UiScale() / kSupportedUiScales[0] + 1e-9));
+}
 
 }  // namespace selvaris::ui

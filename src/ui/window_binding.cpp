@@ -8,11 +8,14 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
+#include <optional>
 
 #include "core/colour_description.h"
 #include "ui/circuit_view.h"
 #include "ui/clickable_label.h"
+#include "ui/focus_frame_button.h"
 #include "ui/picture_widget.h"
 #include "ui/twips.h"
 
@@ -70,6 +73,30 @@ void SetComboItems(QComboBox* combo, const Control& control) {
     }
 }
 
+Qt::Alignment AlignmentOf(TextAlign align) {
+    switch (align) {
+        case TextAlign::Centre: return Qt::AlignCenter;
+        case TextAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
+        case TextAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QString ToolTipOf(const Control& control) {
+    if (control.enabled || control.toolTipWhenDisabled.empty()) return ToQt(control.toolTip);
+    return ToQt(control.toolTip + "\n" + control.toolTipWhenDisabled);
+}
+
+std::optional<Arrow> ArrowOf(int key) {
+    switch (key) {
+        case Qt::Key_Left: return Arrow::Left;
+        case Qt::Key_Right: return Arrow::Right;
+        case Qt::Key_Up: return Arrow::Up;
+        case Qt::Key_Down: return Arrow::Down;
+        default: return std::nullopt;
+    }
+}
+
 bool GrowsWithWindow(const Window& window) {
     for (const Control& control : window.Controls())
         if (control.kind == ControlKind::CircuitView) return true;
@@ -84,12 +111,18 @@ void InstallApplicationFonts() {
     QApplication::setFont(font);
 }
 
-WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<void()> onClosed)
-    : window_(window), container_(container), onClosed_(std::move(onClosed)) {
+WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<void()> onClosed, Sizing sizing)
+    : window_(window), container_(container), onClosed_(std::move(onClosed)), sizing_(sizing) {
     container->setObjectName(ToQt(window.FormName()));
     container->setWindowTitle(ToQt(window.Caption()));
     const QSize client(TwipsToPixels(window.ClientWidth()), TwipsToPixels(window.ClientHeight()));
-    if (GrowsWithWindow(window)) {
+    if (sizing == Sizing::ScalesWithWindow) {
+        container->resize(client);
+        const double smallest = *std::min_element(std::begin(kSupportedUiScales), std::end(kSupportedUiScales));
+        const auto atSmallest = [smallest](int twips) { return static_cast<int>(std::lround(twips * smallest / 15.0)); };
+        container->setMinimumSize(atSmallest(window.ClientWidth()), atSmallest(window.ClientHeight()));
+        container->installEventFilter(this);
+    } else if (GrowsWithWindow(window)) {
         container->resize(client);
         container->setMinimumSize(client.width() / 3, client.height());
         container->installEventFilter(this);
@@ -105,6 +138,10 @@ WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<v
         widgets_[control.name] = widget;
         widget->installEventFilter(this);
         Apply(control, widget);
+        for (const std::string& keys : control.shortcuts) {
+            auto* shortcut = new QShortcut(QKeySequence(ToQt(keys)), container);
+            connect(shortcut, &QShortcut::activated, this, [this, keys] { window_.PressShortcut(keys); });
+        }
     }
     // Tab order: controls with a tab index, in that order.
     std::map<int, QWidget*> tabOrder;
@@ -129,14 +166,17 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
     const std::string name = control.name;
     switch (control.kind) {
         case ControlKind::Button: {
-            auto* button = new QPushButton(container_);
+            auto* button = new FocusFrameButton(container_);
             button->setAutoDefault(false);
             connect(button, &QPushButton::clicked, this, [this, name] { window_.Click(name); });
             return button;
         }
         case ControlKind::Label: {
             auto* label = new ClickableLabel(container_);
-            if (control.border) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            if (control.border) {
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                label->setIndent(4);  // text clear of the frame
+            }
             // A label in the tab order answers the keyboard as it answers the mouse.
             if (control.tabIndex >= 0) label->setFocusPolicy(Qt::StrongFocus);
             connect(label, &ClickableLabel::clicked, this, [this, name] { window_.Click(name); });
@@ -198,8 +238,10 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
             static_cast<QPushButton*>(widget)->setDefault(control.isDefault && control.visible);
             break;
         case ControlKind::Label: {
-            auto* label = static_cast<QLabel*>(widget);
+            auto* label = static_cast<ClickableLabel*>(widget);
             label->setText(text);
+            label->setAlignment(AlignmentOf(control.align));
+            label->SetOutlined(control.outlined);
             if (control.backColour) {
                 label->setAutoFillBackground(true);
                 QPalette palette = label->palette();
@@ -238,6 +280,7 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
     }
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
+    if (widget->toolTip() != ToolTipOf(control)) widget->setToolTip(ToolTipOf(control));
     if (!control.accessibleName.empty() && widget->accessibleName() != ToQt(control.accessibleName))
         widget->setAccessibleName(ToQt(control.accessibleName));
 }
@@ -252,9 +295,20 @@ void WindowBinding::QueueListActivate(const std::string& name, int row) {
 // button. Taking the key here keeps it from also reaching a dialog's own
 // default-button handling.
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == container_ && event->type() == QEvent::Resize) FitGrowingControls();
+    if (watched == container_ && event->type() == QEvent::Resize) {
+        if (sizing_ == Sizing::ScalesWithWindow)
+            FollowWindowSize();
+        else
+            FitGrowingControls();
+    }
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
+    // An arrow key goes where the model's table leads, or on to the widget.
+    if (const std::optional<Arrow> arrow = ArrowOf(key)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool plain = static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier;
+        return widget && plain && window_.PressArrow(FromQt(widget->objectName()), *arrow);
+    }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return QObject::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
@@ -279,6 +333,33 @@ void WindowBinding::FitGrowingControls() {
                                 std::max(1, TwipsToPixels(control.width) + dw),
                                 std::max(1, TwipsToPixels(control.height) + dh));
     }
+}
+
+// The whole layout at a new scale: positions, sizes and fonts alike.
+void WindowBinding::FollowWindowSize() {
+    const QSize client(TwipsToPixels(window_.ClientWidth()), TwipsToPixels(window_.ClientHeight()));
+    if (container_->size() == client) return;  // laid out for this size already
+    const double scale = ScaleFollowingWindow(container_->size(), QSize(window_.ClientWidth(), window_.ClientHeight()),
+                                              AvailableScreenArea());
+    if (scale == UiScale()) return;
+    SetUiScale(scale);
+    InstallApplicationFonts();
+    LayOut();
+}
+
+void WindowBinding::LayOut() {
+    for (const Control& control : window_.Controls()) {
+        QWidget* widget = WidgetFor(control.name);
+        if (!widget) continue;
+        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+                            TwipsToPixels(control.height));
+        if (control.kind == ControlKind::MultiLineTextBox) widget->setFont(MatrixFont());
+        widget->update();
+    }
+}
+
+void WindowBinding::FocusRequested(const Control& control) {
+    if (QWidget* widget = WidgetFor(control.name)) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void WindowBinding::ControlChanged(const Control& control) {

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "core/form3.h"
@@ -15,6 +16,7 @@ namespace selvaris::ui {
 namespace {
 
 double currentScale = kSupportedUiScales[0];
+std::optional<QSize> screenArea;
 
 int ScaledPixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
 
@@ -45,6 +47,36 @@ double ChooseUiScale(const std::vector<QSize>& clientSizesTwips, QSize available
     return 1.0;
 }
 
+double LargestFittingScale(const std::vector<QSize>& clientSizesTwips, QSize availablePixels) {
+    double largest = 1e9;
+    for (const QSize& size : clientSizesTwips) {
+        if (size.width() > 0)
+            largest = std::min(largest, (availablePixels.width() - kFrameAllowanceWidth) * 15.0 / size.width());
+        if (size.height() > 0)
+            largest = std::min(largest, (availablePixels.height() - kFrameAllowanceHeight) * 15.0 / size.height());
+    }
+    return largest;
+}
+
+double ScaleFollowingWindow(QSize sizePixels, QSize clientTwips, QSize availablePixels) {
+    // Built once: the windows' sizes never change during a run.
+    static const std::vector<QSize> sizes = ProgramWindowSizes();
+    const double smallest = *std::min_element(std::begin(kSupportedUiScales), std::end(kSupportedUiScales));
+    const double largest = std::max(smallest, LargestFittingScale(sizes, availablePixels));
+    if (clientTwips.width() <= 0 || clientTwips.height() <= 0) return smallest;
+    const double fill = std::min(sizePixels.width() * 15.0 / clientTwips.width(),
+                                 sizePixels.height() * 15.0 / clientTwips.height());
+    return std::clamp(fill, smallest, largest);
+}
+
+QSize AvailableScreenArea() {
+    if (screenArea) return *screenArea;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
+void UseScreenArea(std::optional<QSize> area) { screenArea = area; }
+
 std::vector<QSize> ProgramWindowSizes() {
     SharedRegisters registers;
     NoDesktop desktop;
@@ -60,9 +92,8 @@ std::vector<QSize> ProgramWindowSizes() {
 }
 
 void ApplyUiScaleForPrimaryScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    SetUiScale(ChooseUiScale(ProgramWindowSizes(), screen->availableGeometry().size()));
+    if (!QGuiApplication::primaryScreen()) return;
+    SetUiScale(ChooseUiScale(ProgramWindowSizes(), AvailableScreenArea()));
 }
 
 }  // namespace selvaris::ui

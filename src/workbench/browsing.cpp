@@ -30,8 +30,15 @@ void Form1::ShowEarlierGate() {
     const int position = state_.InversePagePos;
     SetText(kEarlierGateBox, state_.InverseTextHist.at(Index(position)));
     SetText(kEarlierGatePositionLabel, std::to_string(position));
+    ShowEarlierGateCount();
     SetDrawSurface(kEarlierGatePicture);
     DrawShapeInto(*this, drawSurface_, state_.InverseShapeHist.at(Index(position)));
+}
+
+void Form1::ShowEarlierGateCount() {
+    if (Text(kEarlierGatePositionLabel).empty()) return;  // the pager shows nothing yet
+    SetText(kEarlierGateCountLabel,
+            std::to_string(state_.InversePagePos + 1) + " / " + std::to_string(RecordedGateCount()));
 }
 
 void Form1::BrowseFactors(int delta) {
@@ -44,6 +51,7 @@ void Form1::BrowseFactors(int delta) {
 
 void Form1::ShowBrowseStep() {
     SetText(kFactorPositionLabel, std::to_string(state_.BrowseStep));
+    SetText(kFactorCountLabel, std::to_string(state_.BrowseStep + 1) + " / " + std::to_string(state_.StepCount));
     SetText(kFactorNameBox, state_.GateNameHist.at(Index(state_.BrowseStep)));
     ShowFactor();
 }

@@ -29,6 +29,9 @@ void Form1::PickCell(const PickableCell& cell) {
     }
     SetEnabled(kChooseLeftButton, true);
     SetEnabled(kChooseRightButton, true);
+    SetStatus("行" + std::to_string(cell.code / 4 + 1) + "列" + std::to_string(cell.column + 1) +
+              "を選びました。このセルを消すゲートを「ゲート選択（L）」か「ゲート選択（R）」で選んでください");
+    RequestFocus(kChooseLeftButton);
 }
 
 void Form1::ChooseGate(GateSide side) {
@@ -40,6 +43,7 @@ void Form1::ChooseGate(GateSide side) {
     // conversion of an earlier step must not make this step re-use a merged
     // gate that belongs to another step (or to no step at all yet).
     state_.SingleGateMode = false;
+    const std::int16_t stepsBefore = state_.StepCount;
     BeginStep();
 
     for (int r = 0; r < 4; ++r)
@@ -52,6 +56,16 @@ void Form1::ChooseGate(GateSide side) {
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             state_.SavedCellColours[static_cast<std::size_t>(r + 4 * c)] = ColourOf(GateGrid(right), r, c);
+
+    if (state_.StepCount == stepsBefore) return;
+    // The window as it stood before the pick is what undo brings back; a new
+    // step leaves nothing to redo.
+    if (TextsShown()) done_.push_back({std::move(settled_), 1, false});
+    redo_.clear();
+    ShowLatestEarlierGate();
+    SetStatus("ステップ " + std::to_string(state_.StepCount) + "（" + state_.GateName + "）を記録しました。" + NextMove());
+    Settle();
+    FocusNext();
 }
 
 }  // namespace selvaris

@@ -95,6 +95,10 @@ void Form1::ExportCircuit() {
     }
     const ExportOutcome outcome = ExportRequests(CurrentDecomposition(), requests, ReplaceFileContents, circuitImages_);
     for (const std::string& message : outcome.messages) platform_.MessageBox(message, kStyleExclamationOk, kMessageTitle);
+    if (outcome.written.empty()) return;
+    std::string written;
+    for (const std::string& path : outcome.written) written += (written.empty() ? "" : "、") + path;
+    SetStatus("書き出しました：" + written);
 }
 
 }  // namespace selvaris

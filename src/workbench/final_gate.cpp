@@ -48,8 +48,16 @@ void Form1::AcceptFinalGate() {
         state_.BrowseStep = 1;
         BrowseFactors(-1);
         SetEnabled(kFinalGateButton, false);
+        ShowEarlierGateCount();  // the final gate is one more the pager reaches
+
+        if (TextsShown()) done_.push_back({std::move(settled_), 2, true});
+        redo_.clear();
+        SetStatus("最終ゲートを記録しました。因子は " + std::to_string(state_.StepCount) +
+                  " 個です。「<」「>」で順に見られます");
+        RequestFocus(kFactorForwardButton);
     }
     if (!registers_.EntryCancelled) SetEnabled(kSingleGateButton, false);
+    Settle();
 }
 
 }  // namespace selvaris

@@ -16,7 +16,7 @@ namespace selvaris {
 using namespace form1;
 
 Form1::Form1(SharedRegisters& registers, Platform& platform)
-    : Window("Form1", "Selvaris 1.0", 12480, 6480), registers_(registers), platform_(platform) {
+    : Window("Form1", "Selvaris 1.0", 12480, 6840), registers_(registers), platform_(platform) {
     DeclareControls();
     DeclareClickHandlers();
     for (int r = 0; r < 4; ++r)
@@ -84,6 +84,9 @@ void Form1::DeclareClickHandlers() {
         {kPartialForwardButton, [this] { PartialProductForward(); }},
         {kExportButton, [this] { ExportCircuit(); }},
         {kCircuitButton, [this] { ShowWholeCircuit(); }},
+        {kUndoStepButton, [this] { UndoStep(); }},
+        {kRedoStepButton, [this] { RedoStep(); }},
+        {kDecomposeRestButton, [this] { DecomposeRest(); }},
         {kShapeTestButton,
          [this] {
              SetDrawSurface(kEarlierGatePicture);
@@ -110,6 +113,8 @@ void Form1::OnLoad() {
                                kFinalGateButton, kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
                                kFactorForwardFiveButton, kEarlierGateBackButton, kEarlierGateForwardButton})
         SetEnabled(button, false);
+    SetStatus("「ターゲット行列をセット」で行列を入力するか、「ファイルからセット」で読み込んでください");
+    Settle();
 }
 
 void Form1::ColourCells() {

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/platform.h"
 #include "core/shared_registers.h"
@@ -11,6 +13,7 @@
 #include "export/decomposition.h"
 #include "export/export_formats.h"
 #include "workbench/pickable_cells.h"
+#include "workbench/step_record.h"
 #include "workbench/workbench_state.h"
 
 namespace selvaris {
@@ -42,6 +45,21 @@ public:
     // "単一ゲートにする" and "元に戻す" on the latest step.
     void MakeSingleGate();
     void UndoSingleGate();
+
+    // "一手戻す": the latest step, or the final gate, taken back with StepBack;
+    // everything the window showed before it comes back. "やり直す": a step
+    // taken back applied again exactly as it was recorded.
+    void UndoStep();
+    void RedoStep();
+    std::size_t UndoableSteps() const { return done_.size(); }
+    std::size_t RedoableSteps() const { return redo_.size(); }
+
+    // "残りを自動で分解": the standard plan from where the decomposition
+    // stands, each cell picked and chosen with L as a user would, blue cells skipped.
+    void DecomposeRest();
+    // The red cell the standard plan clears next; none when the lower triangle
+    // is blue, no further step fits, or no decomposition is open.
+    std::optional<PickableCell> NextPlanCell() const;
 
     // "最終ゲート": enter the final gate; then what follows the entry window's
     // closing: the final gate recorded as a step and the factor list built.
@@ -114,6 +132,30 @@ private:
     void Invert();
     void SetDrawSurface(const char* picture) { drawSurface_ = picture; }
     void ShowReconstructionError();
+
+    // The guide: tooltips, the keyboard's way, the status line, the hint of
+    // the plan's next cell and the undo history (guide.cpp, step_undo.cpp).
+    void DeclareToolTips();
+    void DeclareKeyboard();
+    void SetStatus(const std::string& text);
+    // What the user does next while a decomposition is open.
+    std::string NextMove() const;
+    bool DecompositionOpen() const;
+    // After every change of the steps: the guide follows, and the window as
+    // it now stands is kept as the moment before the next step.
+    void Settle();
+    void RefreshGuide();
+    void FocusNext();
+    // The earlier-gate pager on the latest step, as soon as it is taken.
+    void ShowLatestEarlierGate();
+    // After "単一ゲートにする" or "元に戻す": nothing left to redo, the guide follows.
+    void AfterConversion(const std::string& done);
+    // The gates recorded so far, the final gate's included, and the pager's
+    // position among them.
+    int RecordedGateCount() const;
+    void ShowEarlierGateCount();
+    WorkbenchMoment CaptureMoment() const;
+    void RestoreMoment(const WorkbenchMoment& moment);
     // The cell grid and the two gate grids are repainted on every step: their
     // labels are kept by place in the control table rather than looked up by name.
     enum Grid { kCellGrid = 0, kLeftGrid = 1, kRightGrid = 2 };
@@ -129,6 +171,9 @@ private:
     // The picture box the circuit drawing goes to next.
     std::string drawSurface_ = "Picture2";
     CircuitImageRenderer circuitImages_;
+    WorkbenchMoment settled_;
+    std::vector<UndoableStep> done_;
+    std::vector<RedoableStep> redo_;
 };
 
 }  // namespace selvaris

@@ -23,6 +23,9 @@ inline constexpr const char* kShapeTestButton = "Command9";        // hidden
 inline constexpr const char* kExportButton = "ExportButton";
 inline constexpr const char* kCircuitButton = "CircuitButton";
 inline constexpr const char* kSetTargetFromFileButton = "SetTargetFromFileButton";
+inline constexpr const char* kUndoStepButton = "UndoStepButton";
+inline constexpr const char* kRedoStepButton = "RedoStepButton";
+inline constexpr const char* kDecomposeRestButton = "DecomposeRestButton";
 
 // Matrix boxes that the user sees.
 inline constexpr const char* kPreviousTargetBox = "Text91";
@@ -35,6 +38,12 @@ inline constexpr const char* kFactorBox = "Text14";
 inline constexpr const char* kEarlierGatePositionLabel = "Label4";
 inline constexpr const char* kFactorKindLabel = "Label6";
 inline constexpr const char* kFactorPositionLabel = "Label7";
+// "3 / 8": the position counted from 1, and how many there are.
+inline constexpr const char* kEarlierGateCountLabel = "EarlierGateCountLabel";
+inline constexpr const char* kFactorCountLabel = "FactorCountLabel";
+
+// What to do next and what has just happened, along the bottom.
+inline constexpr const char* kStatusLine = "StatusLine";
 
 // How far the product of the factors is from the target.
 inline constexpr const char* kReconstructionErrorLabel = "ReconstructionErrorLabel";

@@ -23,6 +23,10 @@ inline constexpr PickableCell kPickableCells[] = {
     {"la31", 13, 1, "1_3_b", 1, 3, "2_3_b", 2, 3}, {"la32", 14, 2, "2_3_b", 2, 3, "1_3_b", 1, 3},
 };
 
+// The standard plan, each cell cleared with its L gate: column by column, from
+// the bottom row up. A step never refills a cell the plan has already cleared.
+inline constexpr std::int16_t kStandardPlan[] = {12, 8, 4, 9, 13, 14};
+
 inline std::optional<PickableCell> PickableCellOfCode(std::int16_t code) {
     for (const PickableCell& cell : kPickableCells)
         if (cell.code == code) return cell;

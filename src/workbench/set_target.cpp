@@ -69,7 +69,7 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     GreyGateGrids();
     for (const char* box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
                             kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel,
-                            kReconstructionErrorLabel, kCircuitErrorLabel})
+                            kReconstructionErrorLabel, kCircuitErrorLabel, kEarlierGateCountLabel, kFactorCountLabel})
         SetText(box, "");
     SetEnabled(kEarlierGateBackButton, false);
     SetEnabled(kEarlierGateForwardButton, false);
@@ -85,6 +85,13 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     ClearPicture(kEarlierGatePicture);
     ClearPicture(kFactorPicture);
     SetDrawSurface(kFactorPicture);
+
+    // Steps of another target can be neither undone nor redone.
+    done_.clear();
+    redo_.clear();
+    SetStatus(NextMove());
+    Settle();
+    FocusNext();
 }
 
 }  // namespace selvaris

@@ -18,6 +18,7 @@ void Form1::MakeSingleGate() {
     ApplyNamedGate(cell ? cell->column : 0);
     SetEnabled(kSingleGateButton, false);
     SetEnabled(kUndoSingleGateButton, true);
+    AfterConversion(" を単一ゲートにしました。");
 }
 
 void Form1::UndoSingleGate() {
@@ -33,6 +34,15 @@ void Form1::UndoSingleGate() {
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             Paint(GateGrid(state_.SavedGridIsR), r, c, state_.SavedCellColours[static_cast<std::size_t>(r + 4 * c)]);
+    AfterConversion(" を 2 準位ゲートに戻しました。");
+}
+
+void Form1::AfterConversion(const std::string& done) {
+    // A step taken back would be redone onto a target this has changed.
+    redo_.clear();
+    ShowLatestEarlierGate();
+    SetStatus("ステップ " + std::to_string(state_.StepCount) + done + NextMove());
+    Settle();
 }
 
 }  // namespace selvaris

@@ -78,9 +78,10 @@ TEST(Form1Startup, EveryListedControlMatchesItsTable) {
     }
 }
 
-// Twelve buttons of the workbench itself, the target from a file, and the
-// export and the whole circuit of the factor list.
-TEST(Form1Startup, ExactlyFifteenVisibleButtonsAndOnlySetTargetEnabled) {
+// Twelve buttons of the workbench itself, the target from a file, the export
+// and the whole circuit of the factor list, undo and redo of steps, and the
+// automatic rest.
+TEST(Form1Startup, ExactlyEighteenVisibleButtonsAndOnlySetTargetEnabled) {
     Started s;
     int visible = 0;
     for (const Control& c : s.form.Controls()) {
@@ -88,7 +89,7 @@ TEST(Form1Startup, ExactlyFifteenVisibleButtonsAndOnlySetTargetEnabled) {
         ++visible;
         EXPECT_EQ(c.enabled, c.name == "Command31" || c.name == "SetTargetFromFileButton") << c.name;
     }
-    EXPECT_EQ(visible, 15);
+    EXPECT_EQ(visible, 18);
 }
 
 TEST(Form1Startup, GridsAreLaidOutByRowAndColumnAndUncoloured) {
