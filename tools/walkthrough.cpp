@@ -10,10 +10,12 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 #include "core/shared_registers.h"
 #include "ui/model_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_translation.h"
 #include "ui/window_binding.h"
 #include "ui/window_scale.h"
 #include "workbench/form1.h"
@@ -122,10 +124,16 @@ int main(int argc, char* argv[]) {
     selvaris::SharedRegisters registers;
     selvaris::Form1 workbench(registers, platform);
     workbench.Load();
-    selvaris::ui::ModelMainWidget window(workbench);
-    window.show();
+    auto window = std::make_unique<selvaris::ui::ModelMainWidget>(workbench);
+    window->show();
     QTimer::singleShot(0, [&] {
-        Walk(&window);
+        Walk(window.get());
+        // The same decomposition once more, as an English desktop shows it.
+        window.reset();
+        if (!selvaris::ui::InstallEnglishTranslation(app)) ++failures;
+        selvaris::ui::ModelMainWidget english(workbench);
+        english.show();
+        Save(&english, "walkthrough-english.png");
         app.quit();
     });
     app.exec();

@@ -28,6 +28,12 @@ public:
 
     virtual MessageAnswer MessageBox(const std::string& text, int style, const std::string& title) = 0;
 
+    // The one way a Japanese text reaches the user in another language: context
+    // is a window's name for its own controls, kMessageContext (translation.h)
+    // for everything composed at run time. A desktop that shows the program's
+    // own Japanese keeps the text as it is.
+    virtual std::string Translate(const std::string& /*context*/, const std::string& text) const { return text; }
+
     // Loads the window, shows it modally at its Left/Top and returns once it has
     // closed (its unload has run).
     virtual void ShowModal(Window& window) = 0;

@@ -5,14 +5,17 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/console_language.h"
 
 namespace {
 
@@ -61,7 +64,16 @@ std::optional<std::string> DrawCircuit(const selvaris::Circuit& circuit, selvari
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (selvaris::IsCommandLine(args)) return selvaris::RunCommandLineProcess(args, DrawCircuit);
+    if (selvaris::IsCommandLine(args)) {
+        // Lines for a reader follow the user's language; standard output only
+        // while it carries the report, never a file's bytes ("-" as an output).
+        std::optional<selvaris::EnglishLines> englishErrors, englishReport;
+        if (selvaris::CommandLineWantsEnglish()) {
+            englishErrors.emplace(std::cerr);
+            if (std::find(args.begin(), args.end(), "-") == args.end()) englishReport.emplace(std::cout);
+        }
+        return selvaris::RunCommandLineProcess(args, DrawCircuit);
+    }
     const auto window = Symbol<WindowMain>("SelvarisWindowMain");
     return window ? window(argc, argv) : 1;
 }

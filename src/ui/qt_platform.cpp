@@ -7,7 +7,9 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "core/translation.h"
 #include "ui/model_dialog.h"
+#include "ui/qt_translation.h"
 #include "ui/twips.h"
 
 namespace selvaris::ui {
@@ -15,6 +17,9 @@ namespace selvaris::ui {
 namespace {
 
 QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Everything a message box or a file dialog says is composed at run time.
+QString Shown(const std::string& text) { return TranslatedText(kMessageContext, text); }
 
 QMessageBox::Icon IconOf(int style) {
     switch (style & 0x70) {
@@ -42,7 +47,7 @@ QSize QtPlatform::ScreenSize() const {
 
 MessageAnswer QtPlatform::MessageBox(const std::string& text, int style, const std::string& title) {
     const bool yesNo = (style & 7) == 4;
-    QMessageBox box(IconOf(style), ToQt(title), ToQt(text),
+    QMessageBox box(IconOf(style), Shown(title), Shown(text),
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, QApplication::activeWindow());
     if (yesNo) {
         const auto defaultButton = (style & kStyleSecondButtonDefault) ? QMessageBox::No : QMessageBox::Yes;
@@ -75,7 +80,7 @@ void QtPlatform::ShowModal(Window& window) {
 }
 
 std::optional<std::string> QtPlatform::AskSaveFileName(const std::string& title) {
-    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), ToQt(title), QString(),
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), Shown(title), QString(),
                                                       QStringLiteral("OpenQASM (*.qasm);;JSON (*.json)"));
     if (name.isEmpty()) return std::nullopt;
     return name.toUtf8().toStdString();
@@ -84,20 +89,24 @@ std::optional<std::string> QtPlatform::AskSaveFileName(const std::string& title)
 std::optional<std::pair<std::string, int>> QtPlatform::AskExportFileName(const std::string& title,
                                                                         const std::vector<std::string>& filters) {
     QStringList qtFilters;
-    for (const std::string& filter : filters) qtFilters << ToQt(filter);
+    for (const std::string& filter : filters) qtFilters << Shown(filter);
     QString chosenFilter = qtFilters.value(0);
-    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), ToQt(title), QString(),
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), Shown(title), QString(),
                                                       qtFilters.join(QStringLiteral(";;")), &chosenFilter);
     if (name.isEmpty()) return std::nullopt;
     return std::make_pair(name.toUtf8().toStdString(), std::max(0, static_cast<int>(qtFilters.indexOf(chosenFilter))));
 }
 
 std::optional<std::string> QtPlatform::AskOpenFileName(const std::string& title, const std::string& filter) {
-    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), ToQt(title), QString(),
-                                                      ToQt(title) + QStringLiteral(" (") + ToQt(filter) +
+    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), Shown(title), QString(),
+                                                      Shown(title) + QStringLiteral(" (") + ToQt(filter) +
                                                           QStringLiteral(")"));
     if (name.isEmpty()) return std::nullopt;
     return name.toUtf8().toStdString();
+}
+
+std::string QtPlatform::Translate(const std::string& context, const std::string& text) const {
+    return TranslatedText(context, text).toStdString();
 }
 
 int QtPlatform::ScreenWidthTwips() const { return PixelsToTwips(ScreenSize().width()); }

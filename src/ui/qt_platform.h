@@ -12,6 +12,7 @@ namespace selvaris::ui {
 class QtPlatform : public Platform {
 public:
     MessageAnswer MessageBox(const std::string& text, int style, const std::string& title) override;
+    std::string Translate(const std::string& context, const std::string& text) const override;
     void ShowModal(Window& window) override;
     int ScreenWidthTwips() const override;
     int ScreenHeightTwips() const override;

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/translation.h"
+#include "ui/qt_translation.h"
+
 namespace selvaris::ui {
 
 namespace {
@@ -11,8 +14,6 @@ namespace {
 constexpr const char* kTextFontFamily = "DejaVu Sans";
 
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 class Painter {
 public:
@@ -43,7 +44,7 @@ public:
     }
     void Text(const DrawPrimitive& s) {
         const QRectF box(QPointF(s.x1 * k_, s.y1 * k_), QPointF(s.x2 * k_, s.y2 * k_));
-        const QString text = ToQt(s.text);
+        const QString text = TranslatedText(kMessageContext, s.text);
         QFont font(QString::fromLatin1(kTextFontFamily));
         int size = std::max(1, static_cast<int>(std::lround(s.radius * k_)));
         font.setPixelSize(size);

@@ -13,10 +13,12 @@
 #include <optional>
 
 #include "core/colour_description.h"
+#include "core/translation.h"
 #include "ui/circuit_view.h"
 #include "ui/clickable_label.h"
 #include "ui/focus_frame_button.h"
 #include "ui/picture_widget.h"
+#include "ui/qt_translation.h"
 #include "ui/twips.h"
 
 namespace selvaris::ui {
@@ -82,9 +84,11 @@ Qt::Alignment AlignmentOf(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QString ToolTipOf(const Control& control) {
-    if (control.enabled || control.toolTipWhenDisabled.empty()) return ToQt(control.toolTip);
-    return ToQt(control.toolTip + "\n" + control.toolTipWhenDisabled);
+// Each part translated on its own: the two are kept apart in the translation too.
+QString ToolTipOf(const std::string& context, const Control& control) {
+    const QString tip = TranslatedText(context, control.toolTip);
+    if (control.enabled || control.toolTipWhenDisabled.empty()) return tip;
+    return tip + QLatin1Char('\n') + TranslatedText(context, control.toolTipWhenDisabled);
 }
 
 std::optional<Arrow> ArrowOf(int key) {
@@ -114,7 +118,7 @@ void InstallApplicationFonts() {
 WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<void()> onClosed, Sizing sizing)
     : window_(window), container_(container), onClosed_(std::move(onClosed)), sizing_(sizing) {
     container->setObjectName(ToQt(window.FormName()));
-    container->setWindowTitle(ToQt(window.Caption()));
+    container->setWindowTitle(TranslatedText(window.FormName(), window.Caption()));
     const QSize client(TwipsToPixels(window.ClientWidth()), TwipsToPixels(window.ClientHeight()));
     if (sizing == Sizing::ScalesWithWindow) {
         container->resize(client);
@@ -134,7 +138,8 @@ WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<v
         widget->setObjectName(ToQt(control.name));
         widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
                             TwipsToPixels(control.height));
-        if (!control.accessibleName.empty()) widget->setAccessibleName(ToQt(control.accessibleName));
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(TranslatedText(window.FormName(), control.accessibleName));
         widgets_[control.name] = widget;
         widget->installEventFilter(this);
         Apply(control, widget);
@@ -230,16 +235,19 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
 }
 
 void WindowBinding::Apply(const Control& control, QWidget* widget) {
+    // What the program writes is translated; what the user typed never is.
+    const std::string& context = window_.FormName();
     const QString text = ToQt(control.text);
+    const QString caption = TranslatedText(context, control.text);
     switch (control.kind) {
         case ControlKind::Button:
-            static_cast<QPushButton*>(widget)->setText(text);
+            static_cast<QPushButton*>(widget)->setText(caption);
             // Drawn as the button Enter runs; the key itself goes through the model.
             static_cast<QPushButton*>(widget)->setDefault(control.isDefault && control.visible);
             break;
         case ControlKind::Label: {
             auto* label = static_cast<ClickableLabel*>(widget);
-            label->setText(text);
+            label->setText(caption);
             label->setAlignment(AlignmentOf(control.align));
             label->SetOutlined(control.outlined);
             if (control.backColour) {
@@ -247,7 +255,7 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
                 QPalette palette = label->palette();
                 palette.setColor(QPalette::Window, ToQColor(*control.backColour));
                 label->setPalette(palette);
-                label->setAccessibleDescription(ToQt(ColourDescription(*control.backColour)));
+                label->setAccessibleDescription(TranslatedText(kMessageContext, ColourDescription(*control.backColour)));
             }
             break;
         }
@@ -280,9 +288,11 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
     }
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
-    if (widget->toolTip() != ToolTipOf(control)) widget->setToolTip(ToolTipOf(control));
-    if (!control.accessibleName.empty() && widget->accessibleName() != ToQt(control.accessibleName))
-        widget->setAccessibleName(ToQt(control.accessibleName));
+    if (const QString tip = ToolTipOf(context, control); widget->toolTip() != tip) widget->setToolTip(tip);
+    if (!control.accessibleName.empty()) {
+        const QString name = TranslatedText(context, control.accessibleName);
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
+    }
 }
 
 void WindowBinding::QueueListActivate(const std::string& name, int row) {
@@ -367,7 +377,7 @@ void WindowBinding::ControlChanged(const Control& control) {
 }
 
 void WindowBinding::WindowChanged() {
-    if (container_) container_->setWindowTitle(ToQt(window_.Caption()));
+    if (container_) container_->setWindowTitle(TranslatedText(window_.FormName(), window_.Caption()));
 }
 
 void WindowBinding::Closed() {

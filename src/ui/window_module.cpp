@@ -41,7 +41,7 @@ extern "C" SELVARIS_WINDOW_EXPORT int SelvarisWindowMain(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/selvaris.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.selvaris.Selvaris"));
-    selvaris::ui::InstallQtJapaneseTranslation(app);
+    selvaris::ui::InstallTranslations(app);
     selvaris::ui::ApplyUiScaleForPrimaryScreen();
     selvaris::ui::InstallApplicationFonts();
 
