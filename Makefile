@@ -2,6 +2,7 @@
 # Both first install, with apt, whatever of the packages below is missing.
 
 PACKAGES := g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev \
+            qt6-l10n-tools qt6-tools-dev \
             libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core clang libclang-rt-dev \
             desktop-file-utils appstream
 BUILD := build
@@ -10,7 +11,7 @@ BUILD_FUZZ := build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-normal test-asan test-fuzz fuzz fuzz-build bench screenshots clean
+.PHONY: all deps build run test test-normal test-asan test-fuzz fuzz fuzz-build bench screenshots translations clean
 
 all: build
 
@@ -99,12 +100,19 @@ test-fuzz: fuzz-build
 test: test-normal test-asan test-fuzz
 
 bench: build
-	./$(BUILD)/bench/selvaris_bench
+	./$(BUILD)/bench/selvaris_bench --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 	./$(BUILD)/bench/startup_bench ./$(BUILD)/selvaris ./$(BUILD)/bench/qt_baseline
 
 # The README's walkthrough, drawn by the program on the offscreen platform.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/selvaris_walkthrough docs
+
+# Brings translations/selvaris_en.ts in step with the program's texts: new ones
+# arrive unfinished (for Qt Linguist or an editor), translations made are kept,
+# and those of texts that are gone are dropped.
+translations: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target selvaris_update_translations
+	./$(BUILD)/selvaris_update_translations translations/selvaris_en.ts
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

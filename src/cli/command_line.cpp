@@ -72,26 +72,25 @@ std::string FactorText(const ComplexMatrix& factor) {
     return text;
 }
 
-void PrintFactors(const Decomposition& d, std::ostream& out) {
+void PrintFactors(const Decomposition& d, const Circuit& circuit, std::ostream& out) {
     for (std::size_t k = 0; k < d.factors.size(); ++k) {
         out << "F" << k << " " << (k < d.stepNames.size() ? d.stepNames[k] : "(残り)") << '\n';
         out << FactorText(d.factors[k]);
     }
     out << ReconstructionErrorLine(ReconstructionError(d)) << '\n';
-    const Circuit circuit = BuildCircuit(d);
     if (circuit.ok()) out << CircuitErrorLine(circuit.error) << '\n';
 }
 
 // Reads, decomposes and reports one file; the exit status for it.
 int DecomposeFile(const std::string& path, const CommandOptions& options, const ComplexMatrix& finalGate,
-                  HeadlessOutcome& outcome, std::ostream& err) {
+                  HeadlessWorkbench& workbench, HeadlessOutcome& outcome, std::ostream& err) {
     const MatrixFileRead read = ReadTargetFile(path);
     if (!read.matrix) {
         err << Prefix("target", path) << read.failure << '\n';
         return kExitFailed;
     }
     ConsolePlatform platform(err, Prefix("target", path));
-    outcome = HeadlessWorkbench(platform).Decompose(*read.matrix, options.plan, finalGate);
+    outcome = workbench.Decompose(*read.matrix, options.plan, finalGate, platform);
     switch (outcome.status) {
         case HeadlessOutcome::Status::Done:
             return kExitDone;
@@ -144,24 +143,26 @@ bool WriteOutput(const Decomposition& d, const Circuit& circuit, const OutputOpt
 
 int DecomposeOne(const CommandOptions& options, const ComplexMatrix& finalGate, StandardOutput& out,
                  std::ostream& err, const CircuitImageRenderer& render) {
+    ConsolePlatform console(err);
+    HeadlessWorkbench workbench(console);
     HeadlessOutcome outcome;
-    const int status = DecomposeFile(options.file, options, finalGate, outcome, err);
+    const int status = DecomposeFile(options.file, options, finalGate, workbench, outcome, err);
     if (status != kExitDone) return status;
     const Decomposition& d = outcome.decomposition;
+    const Circuit circuit = BuildCircuit(d);
     const bool outputToStandardOutput = std::any_of(options.outputs.begin(), options.outputs.end(),
                                                     [](const OutputOption& o) { return o.request.path == "-"; });
     // Standard output carries that file alone.
     if (!outputToStandardOutput) {
         out.stream() << EscapedName(options.file) << ": " << Counted(static_cast<std::size_t>(outcome.steps), "step")
                      << ", " << Counted(d.factors.size(), "factor") << '\n';
-        PrintFactors(d, out.stream());
+        PrintFactors(d, circuit, out.stream());
         if (!out.Flushed()) return kExitFailed;
     }
     // The JSON first: it holds everything even when a circuit cannot be written.
     std::vector<OutputOption> ordered = options.outputs;
     std::stable_partition(ordered.begin(), ordered.end(),
                           [](const OutputOption& o) { return o.request.format == ExportFormat::Json; });
-    const Circuit circuit = BuildCircuit(d);
     int result = kExitDone;
     for (const OutputOption& output : ordered)
         if (!WriteOutput(d, circuit, output, out, err, render)) result = kExitFailed;
@@ -191,9 +192,12 @@ int DecomposeFolder(const CommandOptions& options, const ComplexMatrix& finalGat
     }
     std::sort(files.begin(), files.end());
     bool failed = false, notUnitary = false;
+    // One workbench for the whole folder, as one window serves any number of targets.
+    ConsolePlatform console(err);
+    HeadlessWorkbench workbench(console);
     for (const std::filesystem::path& file : files) {
         HeadlessOutcome outcome;
-        const int status = DecomposeFile(file.string(), options, finalGate, outcome, err);
+        const int status = DecomposeFile(file.string(), options, finalGate, workbench, outcome, err);
         out << EscapedName(file.filename().string()) << '\t';
         if (status == kExitDone)
             out << outcome.steps << '\t' << ShortScientific(ReconstructionError(outcome.decomposition)) << '\n';

@@ -1,17 +1,28 @@
 #include "cli/headless_decomposition.h"
 
-#include "core/colour.h"
-#include "workbench/form1_controls.h"
+#include "core/zero_tests.h"
+#include "workbench/pickable_cells.h"
 
 namespace selvaris {
+namespace {
 
-MessageAnswer HeadlessWorkbench::LimitWatch::MessageBox(const std::string& text, int style, const std::string& title) {
-    if (text == form1::kTooManyGatesMessage) limitReached = true;
-    return platform_.MessageBox(text, style, title);
+const PickableCell* CellNamed(const std::string& label) {
+    for (const PickableCell& cell : kPickableCells)
+        if (label == cell.label) return &cell;
+    return nullptr;
 }
 
-HeadlessWorkbench::HeadlessWorkbench(Platform& platform) : watch_(platform), workbench_(registers_, watch_) {
-    workbench_.SetTextsShown(false);  // nobody reads the matrix texts here
+// The window's colour test of one cell: red, so that a click on it is taken.
+bool IsRed(const ComplexMatrix& target, const PickableCell& cell, double tolerance) {
+    const int row = cell.code / 4, column = cell.code % 4;
+    return IsNonzeroForCell(target.re(row, column), target.im(row, column), tolerance);
+}
+
+}  // namespace
+
+HeadlessWorkbench::HeadlessWorkbench(Platform& platform)
+    : platform_(platform), relay_(platform), workbench_(registers_, relay_) {
+    workbench_.SetTextsShown(false);  // nobody looks at this window
     workbench_.Load();
 }
 
@@ -21,7 +32,15 @@ HeadlessOutcome DecomposeHeadless(const ComplexMatrix& target, const std::vector
 }
 
 HeadlessOutcome HeadlessWorkbench::Decompose(const ComplexMatrix& target, const std::vector<PlanStep>& plan,
-                                             const ComplexMatrix& finalGate) {
+                                             const ComplexMatrix& finalGate, Platform& messages) {
+    relay_.to = &messages;
+    HeadlessOutcome outcome = Run(target, plan, finalGate);
+    relay_.to = &platform_;
+    return outcome;
+}
+
+HeadlessOutcome HeadlessWorkbench::Run(const ComplexMatrix& target, const std::vector<PlanStep>& plan,
+                                       const ComplexMatrix& finalGate) {
     SharedRegisters& registers = registers_;
     Form1& workbench = workbench_;
     HeadlessOutcome outcome;
@@ -38,17 +57,15 @@ HeadlessOutcome HeadlessWorkbench::Decompose(const ComplexMatrix& target, const 
         return outcome;
     }
 
-    watch_.limitReached = false;
     for (const PlanStep& step : plan) {
-        if (workbench.Get(step.cell).backColour != kRed) continue;
-        const std::int16_t before = workbench.State().StepCount;
-        workbench.Click(step.cell);
-        if (watch_.limitReached) {
+        // A cell the window would show blue is skipped, as its click would be refused.
+        const PickableCell* cell = CellNamed(step.cell);
+        if (cell == nullptr || !IsRed(registers.CurrentTarget, *cell, workbench.State().Tolerance)) continue;
+        if (!workbench.ChooseUnseen(*cell, step.side)) {
             outcome.status = HeadlessOutcome::Status::StepLimit;
             return outcome;
         }
-        workbench.Click(step.side == GateSide::Left ? form1::kChooseLeftButton : form1::kChooseRightButton);
-        if (workbench.State().StepCount > before) ++outcome.steps;
+        ++outcome.steps;
     }
 
     registers.FinalGateMode = true;

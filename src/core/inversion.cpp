@@ -168,7 +168,6 @@ bool FactorizeLU(SharedRegisters& registers, Platform& platform) {
 
     // Positions 1 and 2: try every candidate row in place and keep the one giving
     // the diagonal element of largest modulus (a tie keeps the lower row).
-    Factors factors;
     for (int pass = 1; pass <= 2; ++pass) {
         int chosen = 0;
         double chosenModulus = 0.0;
@@ -185,9 +184,10 @@ bool FactorizeLU(SharedRegisters& registers, Platform& platform) {
             SwapRows(x, pass, pass + chosen);
             AppendRecord(registers, next, pass, pass + chosen);
         }
-        // Only the last factorisation is the one returned, so only it reports.
-        factors = Doolittle(x, 3, pass == 2 ? &platform : nullptr);
     }
+    // Only the factorisation with both rows chosen is returned, so only it is
+    // formed in full, and only it reports.
+    const Factors factors = Doolittle(x, 3, &platform);
 
     registers.EliminationMatrix = x;
     registers.EliminationWorkA = factors.lower;

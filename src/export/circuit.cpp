@@ -76,7 +76,7 @@ std::string FactorLabel(const Decomposition& d, std::size_t index) {
     return label;
 }
 
-Circuit BuildCircuit(const Decomposition& d) {
+Circuit BuildCircuit(const Decomposition& d, CircuitParts parts) {
     Circuit circuit;
     circuit.scale = UnitaryScale(d.target);
     double phase = 0.0;
@@ -95,7 +95,7 @@ Circuit BuildCircuit(const Decomposition& d) {
     if (std::abs(circuit.phase) <= kNegligiblePhase) circuit.phase = 0.0;
     circuit.error = LargestDifference(CircuitUnitary(circuit), DividedBy(d.target, circuit.scale));
     circuit.exact = !circuit.approximated && circuit.error <= kFormTolerance;
-    AddGateLists(circuit, DividedBy(d.target, circuit.scale));
+    if (parts == CircuitParts::All) AddGateLists(circuit, DividedBy(d.target, circuit.scale));
     return circuit;
 }
 

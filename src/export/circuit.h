@@ -53,7 +53,10 @@ struct Circuit {
     }
 };
 
-Circuit BuildCircuit(const Decomposition& decomposition);
+// Without gate lists, only the factors' gates, the phase and the error are
+// filled in: all the main window's error line needs.
+enum class CircuitParts { All, ErrorOnly };
+Circuit BuildCircuit(const Decomposition& decomposition, CircuitParts parts = CircuitParts::All);
 
 // The 4x4 unitary of one gate on the two-qubit register (q[1] the high bit).
 ComplexMatrix GateUnitary(const QasmGate& gate);

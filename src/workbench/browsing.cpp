@@ -70,12 +70,10 @@ void Form1::ShowFactor() {
 void Form1::BuildFactors() {
     const int c = state_.StepCount;
     if (c < 2 || c > MatrixHistory::kSlots) return;
-    for (int k = 0; k <= c - 2; ++k) {
-        registers_.InverseSource = RecordedGate(k);
-        Invert();
-        state_.FactorHist.at(k) = registers_.InverseResult;
-    }
+    for (int k = 0; k <= c - 2; ++k) state_.FactorHist.at(k) = InverseOfRecordedGate(k);
     state_.FactorHist.at(c - 1) = registers_.CurrentTarget;
+    // The partial products are for hidden boxes that only a window has.
+    if (!Seen()) return;
     MatrixHistory& partial = registers_.PartialProducts;
     partial.at(0) = ComplexProduct(state_.FactorHist.at(c - 2), state_.FactorHist.at(c - 1));
     for (int e = 1; e <= c - 2; ++e) partial.at(e) = ComplexProduct(state_.FactorHist.at(c - 2 - e), partial.at(e - 1));

@@ -10,11 +10,14 @@ void Form1::ClickUnpickableCell() {
     if (registers_.TargetIsSet) platform_.MessageBox(kUnpickableCellMessage, kStyleExclamationOk, kMessageTitle);
 }
 
+bool Form1::RefusedForStepLimit() {
+    if (state_.StepCount <= 20) return false;
+    platform_.MessageBox(kTooManyGatesMessage, kStyleExclamationOk, kMessageTitle);
+    return true;
+}
+
 void Form1::PickCell(const PickableCell& cell) {
-    if (state_.StepCount > 20) {
-        platform_.MessageBox(kTooManyGatesMessage, kStyleExclamationOk, kMessageTitle);
-        return;
-    }
+    if (RefusedForStepLimit()) return;
     if (Get(cell.label).backColour == kBlue || !registers_.TargetIsSet) return;
 
     state_.PickedCell = cell.code;
@@ -38,13 +41,8 @@ void Form1::ChooseGate(GateSide side) {
     const std::optional<PickableCell> cell = PickableCellOfCode(state_.PickedCell);
     if (!cell) return;
     const bool right = side == GateSide::Right;
-    state_.GateName = right ? cell->rightName : cell->leftName;
-    // A chosen gate is always built afresh for the picked cell: a single-gate
-    // conversion of an earlier step must not make this step re-use a merged
-    // gate that belongs to another step (or to no step at all yet).
-    state_.SingleGateMode = false;
     const std::int16_t stepsBefore = state_.StepCount;
-    BeginStep();
+    BeginChosenStep(*cell, side);
 
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) Paint(GateGrid(!right), r, c, kLightGrey);
@@ -66,6 +64,22 @@ void Form1::ChooseGate(GateSide side) {
     SetStatus("ステップ " + std::to_string(state_.StepCount) + "（" + state_.GateName + "）を記録しました。" + NextMove());
     Settle();
     FocusNext();
+}
+
+void Form1::BeginChosenStep(const PickableCell& cell, GateSide side) {
+    state_.GateName = side == GateSide::Right ? cell.rightName : cell.leftName;
+    // A chosen gate is always built afresh for the picked cell: a single-gate
+    // conversion of an earlier step must not make this step re-use a merged
+    // gate that belongs to another step (or to no step at all yet).
+    state_.SingleGateMode = false;
+    BeginStep();
+}
+
+bool Form1::ChooseUnseen(const PickableCell& cell, GateSide side) {
+    if (RefusedForStepLimit()) return false;
+    state_.PickedCell = cell.code;
+    BeginChosenStep(cell, side);
+    return true;
 }
 
 }  // namespace selvaris

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "export/circuit.h"
 #include "export/export_files.h"
 #include "export/export_formats.h"
@@ -17,6 +19,8 @@ Decomposition Form1::CurrentDecomposition() const {
     Decomposition d;
     d.target = state_.TargetHist.at(0);
     const int c = state_.StepCount;
+    d.factors.reserve(static_cast<std::size_t>(std::max(c, 0)));
+    d.stepNames.reserve(static_cast<std::size_t>(std::max(c, 0)));
     for (int k = 0; k < c && k < MatrixHistory::kSlots; ++k) d.factors.push_back(state_.FactorHist.at(k));
     // The last factor is what was left of the target: no step of its own, and
     // its slot may still hold a name from an earlier, longer decomposition.
@@ -28,7 +32,7 @@ Decomposition Form1::CurrentDecomposition() const {
 void Form1::ShowReconstructionError() {
     const Decomposition d = CurrentDecomposition();
     SetText(kReconstructionErrorLabel, ReconstructionErrorLine(ReconstructionError(d)));
-    const Circuit circuit = BuildCircuit(d);
+    const Circuit circuit = BuildCircuit(d, CircuitParts::ErrorOnly);
     SetText(kCircuitErrorLabel, circuit.ok() ? CircuitErrorLine(circuit.error) : "");
 }
 

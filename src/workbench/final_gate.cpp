@@ -31,16 +31,19 @@ void Form1::AcceptFinalGate() {
         ShowStepCount();
         std::int16_t code = 0;
         RecordStep(code);
-        SetText(kPartialProductBox, std::to_string(state_.StepCount));
+        if (Seen()) SetText(kPartialProductBox, std::to_string(state_.StepCount));
         BuildMergedGate();
         state_.FinalStepFlag = false;
 
         // The extra entry is the remainder factor of the factor list.
         ++state_.StepCount;
         ShowStepCount();
-        MarkFinalGatePattern(registers_, state_.Tolerance, *this);
-        SetEnabled(kUndoSingleGateButton, false);
+        if (Seen()) {
+            MarkFinalGatePattern(registers_, state_.Tolerance, *this);
+            SetEnabled(kUndoSingleGateButton, false);
+        }
         BuildFactors();
+        if (!Seen()) return;
         ShowReconstructionError();
         for (const char* button : {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton,
                                    kFactorForwardButton, kExportButton, kCircuitButton})

@@ -7,7 +7,6 @@
 #include "circuit/shape_picture.h"
 #include "core/colour.h"
 #include "core/complex_matrix.h"
-#include "core/inversion.h"
 #include "core/zero_tests.h"
 #include "workbench/form1_controls.h"
 
@@ -118,6 +117,8 @@ void Form1::OnLoad() {
 }
 
 void Form1::ColourCells() {
+    // Without a window a plan tests each cell it picks, as the click would.
+    if (!Seen()) return;
     const double t = state_.Tolerance;
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
@@ -145,14 +146,14 @@ void Form1::ResetGateGrids() {
             for (int c = 0; c < 4; ++c) Paint(GateGrid(right), r, c, r == c ? kDarkRed : kTeal);
 }
 
-void Form1::ShowStepCount() { SetText(kStepCountBox, std::to_string(state_.StepCount)); }
+void Form1::ShowStepCount() {
+    if (Seen()) SetText(kStepCountBox, std::to_string(state_.StepCount));
+}
 
 const ComplexMatrix& Form1::RecordedGate(int index) const {
     return state_.SingleGateHist.at(static_cast<std::size_t>(index)) != 0 ? state_.MergedGateHist.at(index)
                                                                            : state_.GateHist.at(index);
 }
-
-void Form1::Invert() { InvertMatrix(registers_, platform_); }
 
 void Form1::BrowseToFactor(std::size_t factor) {
     if (state_.StepCount < 1) return;

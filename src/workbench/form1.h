@@ -13,6 +13,7 @@
 #include "export/decomposition.h"
 #include "export/export_formats.h"
 #include "workbench/pickable_cells.h"
+#include "workbench/rendered_matrices.h"
 #include "workbench/step_record.h"
 #include "workbench/workbench_state.h"
 
@@ -41,6 +42,10 @@ public:
     void PickCell(const PickableCell& cell);
     void ClickUnpickableCell();
     void ChooseGate(GateSide side);
+    // The pick of a red cell and the choice of its gate in one, as the command
+    // line takes them: the same step, without what the clicks show. False when
+    // the step limit refuses the pick, after its message.
+    bool ChooseUnseen(const PickableCell& cell, GateSide side);
 
     // "単一ゲートにする" and "元に戻す" on the latest step.
     void MakeSingleGate();
@@ -128,10 +133,19 @@ private:
     // The gate a recorded step multiplied into the target: its merged form when
     // the step was turned into a single gate, else its two-level gate.
     const ComplexMatrix& RecordedGate(int index) const;
-    // Inverts InverseSource into InverseResult, with the inversion's own messages.
-    void Invert();
+    // The inverse of the gate recorded at index, with the messages of its
+    // inversion: inverted the first time, the kept result and messages after.
+    const ComplexMatrix& InverseOfRecordedGate(int index);
+    // Whether anybody looks at this window. The command line's does no display
+    // work: no texts, colours, pictures or guide, only what its results need.
+    bool Seen() const { return TextsShown(); }
+    // The message and the refusal of a pick beyond the step limit.
+    bool RefusedForStepLimit();
+    void BeginChosenStep(const PickableCell& cell, GateSide side);
     void SetDrawSurface(const char* picture) { drawSurface_ = picture; }
     void ShowReconstructionError();
+    // ShowInTextBox, with the texts rendered last kept.
+    void ShowMatrixIn(const char* box, const ComplexMatrix& matrix);
 
     // The guide: tooltips, the keyboard's way, the status line, the hint of
     // the plan's next cell and the undo history (guide.cpp, step_undo.cpp).
@@ -154,8 +168,11 @@ private:
     // position among them.
     int RecordedGateCount() const;
     void ShowEarlierGateCount();
-    WorkbenchMoment CaptureMoment() const;
+    // The window as it now stands, kept in settled_.
+    void KeepMoment();
     void RestoreMoment(const WorkbenchMoment& moment);
+    // Nothing to undo or redo any more.
+    void ForgetSteps();
     // The cell grid and the two gate grids are repainted on every step: their
     // labels are kept by place in the control table rather than looked up by name.
     enum Grid { kCellGrid = 0, kLeftGrid = 1, kRightGrid = 2 };
@@ -174,6 +191,8 @@ private:
     WorkbenchMoment settled_;
     std::vector<UndoableStep> done_;
     std::vector<RedoableStep> redo_;
+    std::vector<std::vector<ControlState>> spareControls_;  // of moments forgotten
+    RenderedMatrices rendered_;
 };
 
 }  // namespace selvaris

@@ -55,7 +55,7 @@ void Form1::Settle() {
     RefreshGuide();
     // Nobody can take a step back in a window nobody looks at (the command
     // line's): it keeps no moments and so no steps to undo.
-    if (TextsShown()) settled_ = CaptureMoment();
+    if (TextsShown()) KeepMoment();
 }
 
 // Where a keyboard user goes on: the plan's next cell, else the final gate,

@@ -61,11 +61,12 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     registers_.TargetIsSet = true;
     // A new decomposition never inherits a single-gate conversion of the last one.
     state_.SingleGateMode = false;
-    SetEnabled(kFinalGateButton, true);
+    if (Seen()) SetEnabled(kFinalGateButton, true);
     registers_.CurrentTarget = target;
     state_.TargetHist.at(state_.StepCount) = registers_.CurrentTarget;
-    ShowInTextBox(registers_, registers_.CurrentTarget, *this, kCurrentTargetBox);
+    if (Seen()) ShowMatrixIn(kCurrentTargetBox, registers_.CurrentTarget);
     ColourCells();
+    if (!Seen()) return;
     GreyGateGrids();
     for (const char* box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
                             kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel,
@@ -87,8 +88,7 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     SetDrawSurface(kFactorPicture);
 
     // Steps of another target can be neither undone nor redone.
-    done_.clear();
-    redo_.clear();
+    ForgetSteps();
     SetStatus(NextMove());
     Settle();
     FocusNext();

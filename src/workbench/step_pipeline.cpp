@@ -38,10 +38,21 @@ void Form1::RecordStep(std::int16_t& code) {
         name = state_.GateName;
         ApplyNamedGate(static_cast<std::int16_t>(code % 4));
     }
-    SetText(kStepNameBox, name);
+    if (Seen()) SetText(kStepNameBox, name);
 }
 
-void Form1::ShowPreviousTarget() { ShowInTextBox(registers_, registers_.CurrentTarget, *this, kPreviousTargetBox); }
+void Form1::ShowPreviousTarget() {
+    if (Seen()) ShowMatrixIn(kPreviousTargetBox, registers_.CurrentTarget);
+}
+
+void Form1::ShowMatrixIn(const char* box, const ComplexMatrix& matrix) {
+    if (!Seen()) {
+        registers_.ShowMatrix = matrix;
+        return;
+    }
+    rendered_.Render(registers_, matrix);
+    SetText(box, registers_.MatrixText);
+}
 
 void Form1::ApplyNamedGate(std::int16_t column) {
     const int k = LatestIndex(state_);
@@ -49,7 +60,7 @@ void Form1::ApplyNamedGate(std::int16_t column) {
     ShowPreviousTarget();
     BuildNamedGate(registers_, state_, *this, state_.GateNameHist[static_cast<std::size_t>(k)], column);
     state_.TargetHist.at(k + 1) = registers_.CurrentTarget;
-    ShowInTextBox(registers_, registers_.CurrentTarget, *this, kCurrentTargetBox);
+    if (Seen()) ShowMatrixIn(kCurrentTargetBox, registers_.CurrentTarget);
     ColourCells();
     FinishStep();
 }
@@ -62,7 +73,7 @@ void Form1::ApplyFinalGate() {
     ApplyGateToTarget(registers_, state_);
     state_.GateHist.at(k) = state_.GateMatrix;
     state_.TargetHist.at(k + 1) = registers_.CurrentTarget;
-    ShowInTextBox(registers_, registers_.CurrentTarget, *this, kCurrentTargetBox);
+    if (Seen()) ShowMatrixIn(kCurrentTargetBox, registers_.CurrentTarget);
     ColourCells();
     FinishStep();
 }
@@ -70,37 +81,33 @@ void Form1::ApplyFinalGate() {
 void Form1::FinishStep() {
     const int k = LatestIndex(state_);
     if (!IsStepIndex(k) || k >= static_cast<int>(state_.InverseTextHist.size())) return;
-    const ComplexMatrix& gate = RecordedGate(k);
-
-    registers_.InverseSource = gate;
-    ShowInTextBox(registers_, state_.MergedGateHist.at(k), *this, kMergedSlotBox);
-    ShowInTextBox(registers_, registers_.InverseSource, *this, kInvertedGateBox);
+    if (Seen()) {
+        ShowMatrixIn(kMergedSlotBox, state_.MergedGateHist.at(k));
+        ShowMatrixIn(kInvertedGateBox, RecordedGate(k));
+    }
     // The product of all inverses with the target would give back the target
-    // as set; nothing shows it, but the inversions run for the messages they
-    // may show about a gate that cannot be inverted cleanly.
-    Invert();
-    for (int earlier = k - 1; earlier >= 0; --earlier) {
-        registers_.InverseSource = RecordedGate(earlier);
-        Invert();
-    }
+    // as set. Nothing shows it, but forming it takes the inverses of all
+    // recorded gates, latest first, and so each step shows again what their
+    // inversions had to say about a gate that cannot be inverted cleanly.
+    for (int index = k; index >= 0; --index) InverseOfRecordedGate(index);
 
-    registers_.ShowMatrix = state_.SingleGateMode ? state_.MergedGateHist.at(k) : state_.GateHist.at(k);
+    if (!Seen()) return;
+    const ComplexMatrix& gate = state_.SingleGateMode ? state_.MergedGateHist.at(k) : state_.GateHist.at(k);
+    registers_.ShowMatrix = gate;
     if (state_.SingleGateMode) PaintGateGrid(registers_, state_.SavedGridIsR, state_.Tolerance, *this);
-    if (TextsShown()) {
-        RenderMatrixText(registers_);
-        SetText(kStepGateBox, registers_.MatrixText);
-        state_.InverseTextHist[static_cast<std::size_t>(k)] = registers_.MatrixText;
-    }
+    ShowMatrixIn(kStepGateBox, gate);
+    state_.InverseTextHist[static_cast<std::size_t>(k)] = registers_.MatrixText;
     state_.InverseShapeHist[static_cast<std::size_t>(k)] =
         ClassifyGateShape(registers_.ShowMatrix, kShapeClosedTopControl, state_.Tolerance);
 }
 
 void Form1::BuildMergedGate() {
     const int k = LatestIndex(state_);
-    if (!IsStepIndex(k)) return;
+    // Only a conversion to a single gate, which needs a window, uses it.
+    if (!IsStepIndex(k) || !Seen()) return;
     state_.MergedGateHist.at(k) =
         selvaris::BuildMergedGate(state_.GateHist.at(k), state_.GateNameHist[static_cast<std::size_t>(k)]);
-    ShowInTextBox(registers_, state_.MergedGateHist.at(k), *this, kMergedGateBox);
+    ShowMatrixIn(kMergedGateBox, state_.MergedGateHist.at(k));
 }
 
 void Form1::StepBack() {
@@ -108,13 +115,13 @@ void Form1::StepBack() {
     --state_.StepCount;
     ShowStepCount();
     registers_.CurrentTarget = state_.TargetHist.at(state_.StepCount);
-    ShowInTextBox(registers_, registers_.CurrentTarget, *this, kCurrentTargetBox);
+    ShowMatrixIn(kCurrentTargetBox, registers_.CurrentTarget);
     ColourCells();
     if (state_.StepCount == 0) {
         SetText(kPreviousTargetBox, "");
         SetText(kStepGateBox, "");
     } else {
-        ShowInTextBox(registers_, state_.GateHist.at(state_.StepCount - 1), *this, kStepGateBox);
+        ShowMatrixIn(kStepGateBox, state_.GateHist.at(state_.StepCount - 1));
     }
 }
 

@@ -1,3 +1,5 @@
+#include <cassert>
+
 #include "workbench/form1.h"
 #include "workbench/form1_controls.h"
 
@@ -5,11 +7,51 @@ namespace selvaris {
 
 using namespace form1;
 
-WorkbenchMoment Form1::CaptureMoment() const {
-    return {SaveControlStates(),  state_.PickedCell,     state_.GateName,
-            state_.SingleGateMode, state_.SavedGridIsR,   state_.SavedCellColours,
-            state_.CellColours,    state_.InversePagePos, state_.BrowseStep,
-            drawSurface_};
+namespace {
+
+// A control's state written over one kept before, whose storage it reuses.
+void KeepState(const Control& c, ControlState& kept) {
+    kept.text = c.text;
+    kept.backColour = c.backColour;
+    kept.drawing = c.drawing;
+    kept.items = c.items;
+    kept.selectedIndex = c.selectedIndex;
+    kept.visible = c.visible;
+    kept.enabled = c.enabled;
+    kept.outlined = c.outlined;
+}
+
+}  // namespace
+
+void Form1::KeepMoment() {
+    // The window is kept after every step: into the storage of a moment no
+    // step can return to any more, rather than into new storage every time.
+    std::vector<ControlState>& controls = settled_.controls;
+    if (controls.empty() && !spareControls_.empty()) {
+        controls = std::move(spareControls_.back());
+        spareControls_.pop_back();
+    }
+    if (controls.size() == Controls().size()) {
+        for (std::size_t i = 0; i < controls.size(); ++i) KeepState(ControlAt(i), controls[i]);
+        assert(controls == SaveControlStates());  // no field of a control state left behind
+    } else {
+        controls = SaveControlStates();
+    }
+    settled_.pickedCell = state_.PickedCell;
+    settled_.gateName = state_.GateName;
+    settled_.singleGateMode = state_.SingleGateMode;
+    settled_.savedGridIsR = state_.SavedGridIsR;
+    settled_.savedCellColours = state_.SavedCellColours;
+    settled_.cellColours = state_.CellColours;
+    settled_.inversePagePos = state_.InversePagePos;
+    settled_.browseStep = state_.BrowseStep;
+    settled_.drawSurface = drawSurface_;
+}
+
+void Form1::ForgetSteps() {
+    for (UndoableStep& step : done_) spareControls_.push_back(std::move(step.before.controls));
+    done_.clear();
+    redo_.clear();
 }
 
 void Form1::RestoreMoment(const WorkbenchMoment& moment) {

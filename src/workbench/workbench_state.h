@@ -3,12 +3,30 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/colour.h"
 #include "core/complex_matrix.h"
 #include "core/zero_tests.h"
 
 namespace selvaris {
+
+// A message box as it was shown, to be shown again.
+struct ShownMessage {
+    std::string text;
+    int style = 0;
+    std::string title;
+};
+
+// A recorded gate's inverse and the messages its inversion showed. Both depend
+// on the gate alone: each gate is inverted once, and a later step that inverts
+// it again shows the kept messages instead.
+struct KeptInverse {
+    bool inverted = false;
+    ComplexMatrix gate;  // the matrix inverted, bit for bit
+    ComplexMatrix inverse;
+    std::vector<ShownMessage> messages;
+};
 
 // The workbench's own variables: counters, histories and display state of one
 // decomposition. They live as long as the main window; histories are only ever
@@ -32,6 +50,7 @@ struct WorkbenchState {
     bool SavedGridIsR = false;
     std::array<std::string, 31> InverseTextHist{};
     std::array<std::int16_t, 31> InverseShapeHist{};
+    std::array<KeptInverse, MatrixHistory::kSlots> KeptInverses{};  // by step number - 1, as GateHist
 
     // Browsing: the pager of earlier gates, the factor list and its partial products.
     std::int16_t InversePagePos = 0;  // never reset, not even by a new target

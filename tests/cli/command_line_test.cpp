@@ -151,24 +151,33 @@ TEST(CommandLine, EachArgumentGivesItsStatusAndFirstErrorLine) {
     EXPECT_EQ(testing::ReadBytes("qft.gyo"), target);
 }
 
+// A batch's one workbench, from file to file, against a fresh window for each;
+// plans of other lengths and final gates leave other slots behind them.
 TEST(CommandLine, TheFactorsAreThoseOfTheWindowBitForBit) {
+    const std::vector<PlanStep> plans[] = {DefaultPlan(), *ParsePlan("la10R,la20R,la30R,la21R,la31R,la32R"),
+                                           *ParsePlan("la30L,la10R,la30L")};
     std::mt19937_64 rng(12);
-    for (int trial = 0; trial < 20; ++trial) {
+    std::ostringstream messages;
+    ConsolePlatform console(messages);
+    HeadlessWorkbench batch(console);
+    for (int trial = 0; trial < 1000; ++trial) {
         const ComplexMatrix target = testing::RandomUnitary(rng);
+        const std::vector<PlanStep>& plan = plans[trial % 3];
         testing::WorkbenchFlow window;
         window.SetTargetMatrix(target);
-        for (const PlanStep& step : DefaultPlan())
-            if (window.form.Get(step.cell).backColour == kRed) window.Step(step.cell, 'L');
-        window.FinalGate("1");
+        for (const PlanStep& step : plan)
+            if (window.form.Get(step.cell).backColour == kRed)
+                window.Step(step.cell, step.side == GateSide::Left ? 'L' : 'R');
+        window.FinalGate(trial % 2 ? "1" : "-i");
 
-        std::ostringstream messages;
-        ConsolePlatform console(messages);
-        const HeadlessOutcome headless = DecomposeHeadless(target, DefaultPlan(), ComplexMatrix::Identity(), console);
+        const ComplexMatrix finalGate = trial % 2 ? ComplexMatrix::Identity() : ComplexMatrix::InitialFinalGate();
+        const HeadlessOutcome headless = batch.Decompose(target, plan, finalGate);
         const Decomposition shown = window.form.CurrentDecomposition();
         ASSERT_EQ(headless.decomposition.factors.size(), shown.factors.size());
         for (std::size_t k = 0; k < shown.factors.size(); ++k)
             EXPECT_TRUE(headless.decomposition.factors[k].BitwiseEquals(shown.factors[k])) << trial << " " << k;
         EXPECT_EQ(headless.decomposition.stepNames, shown.stepNames);
+        ASSERT_EQ(messages.str(), "");
     }
 }
 
