@@ -12,7 +12,7 @@
 #include "export/latex_writer.h"
 #include "export/qasm3_writer.h"
 #include "export/qasm_writer.h"
-#include "silent_platform.h"
+#include "core/silent_platform.h"
 #include "support/matrix_builders.h"
 
 namespace selvaris {

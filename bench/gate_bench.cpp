@@ -8,7 +8,7 @@
 #include "core/inversion.h"
 #include "core/matrix_text.h"
 #include "core/zero_tests.h"
-#include "silent_platform.h"
+#include "core/silent_platform.h"
 #include "workbench/two_level_gate.h"
 
 namespace selvaris {

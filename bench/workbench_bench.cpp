@@ -8,7 +8,7 @@
 
 #include "cli/headless_decomposition.h"
 #include "export/reconstruction.h"
-#include "silent_platform.h"
+#include "core/silent_platform.h"
 #include "support/matrix_builders.h"
 #include "workbench/form1.h"
 

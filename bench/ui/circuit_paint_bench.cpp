@@ -12,7 +12,7 @@
 #include "cli/decomposition_plan.h"
 #include "cli/headless_decomposition.h"
 #include "export/circuit.h"
-#include "silent_platform.h"
+#include "core/silent_platform.h"
 #include "support/matrix_builders.h"
 #include "ui/vector_drawing.h"
 #include "ui/window_scale.h"

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/form3.h"
+#include "core/silent_platform.h"
 #include "entry/form7.h"
 #include "files/form8.h"
 #include "files/form9.h"
@@ -19,16 +20,6 @@ double currentScale = kSupportedUiScales[0];
 std::optional<QSize> screenArea;
 
 int ScaledPixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
-
-// Only builds windows to read their sizes: nothing is ever shown or asked.
-class NoDesktop : public Platform {
-public:
-    MessageAnswer MessageBox(const std::string&, int, const std::string&) override { return MessageAnswer::Ok; }
-    void ShowModal(Window&) override {}
-    int ScreenWidthTwips() const override { return 0; }
-    int ScreenHeightTwips() const override { return 0; }
-    void SetBusyPointer(bool) override {}
-};
 
 }  // namespace
 
@@ -79,7 +70,7 @@ void UseScreenArea(std::optional<QSize> area) { screenArea = area; }
 
 std::vector<QSize> ProgramWindowSizes() {
     SharedRegisters registers;
-    NoDesktop desktop;
+    SilentPlatform desktop;  // the windows are only built to read their sizes
     const Form1 workbench(registers, desktop);
     const Form3 check(registers);
     const Form7 entry(registers, desktop);

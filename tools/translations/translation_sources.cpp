@@ -5,6 +5,7 @@
 
 #include "circuit/circuit_window.h"
 #include "core/form3.h"
+#include "core/silent_platform.h"
 #include "core/translation.h"
 #include "entry/form7.h"
 #include "files/form8.h"
@@ -14,16 +15,6 @@
 namespace selvaris::translations {
 
 namespace {
-
-// The windows are only built, never shown: nothing reaches the desktop.
-class NoDesktop : public Platform {
-public:
-    MessageAnswer MessageBox(const std::string&, int, const std::string&) override { return MessageAnswer::Ok; }
-    void ShowModal(Window&) override {}
-    int ScreenWidthTwips() const override { return 19200; }
-    int ScreenHeightTwips() const override { return 10800; }
-    void SetBusyPointer(bool) override {}
-};
 
 void Add(std::vector<SourceText>& texts, const std::string& context, const std::string& text) {
     if (!HasJapanese(text) || IsMessageText(text)) return;
@@ -35,7 +26,7 @@ void Add(std::vector<SourceText>& texts, const std::string& context, const std::
 
 std::vector<SourceText> TranslationSources() {
     SharedRegisters registers;
-    NoDesktop desktop;
+    SilentPlatform desktop;  // the windows are only built, never shown
     std::vector<std::unique_ptr<Window>> windows;
     windows.push_back(std::make_unique<Form1>(registers, desktop));
     windows.push_back(std::make_unique<Form7>(registers, desktop));

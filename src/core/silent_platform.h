@@ -4,7 +4,8 @@
 
 namespace selvaris {
 
-// A desktop whose message boxes answer at once and whose modal windows close unseen.
+// A desktop whose message boxes answer at once and whose modal windows close
+// unseen: for building and driving windows where nobody looks at them.
 class SilentPlatform : public Platform {
 public:
     MessageAnswer MessageBox(const std::string&, int, const std::string&) override { return MessageAnswer::Ok; }
