@@ -18,7 +18,11 @@ struct ComplexMatrix {
     double re(int row, int column) const { return v[row][column][0]; }
     double im(int row, int column) const { return v[row][column][1]; }
 
-    static ComplexMatrix Identity();
+    static constexpr ComplexMatrix Identity() {
+        ComplexMatrix m;
+        for (int i = 0; i < kSize; ++i) m.v[i][i][0] = 1.0;
+        return m;
+    }
     // The identity with element (3,3) = -i: the final gate the workbench starts with.
     static ComplexMatrix InitialFinalGate();
 

@@ -44,47 +44,12 @@ void SwapColumns(ComplexMatrix& m, int a, int b) {
         for (int k = 0; k < 2; ++k) std::swap(m.v[r][a][k], m.v[r][b][k]);
 }
 
-struct Factors {
-    ComplexMatrix lower = ComplexMatrix::Identity();
-    ComplexMatrix upper;
-};
-
-// Doolittle factorisation of x, one row of U and one column of L at a time, up to
-// and including row lastRow of U. The caller guarantees |x(0,0)|^2 > 0. A tiny
-// |U(g,g)|^2 is floored as a divisor; with a platform to report to, each floored
-// division is announced with the position g as title.
-Factors Doolittle(const ComplexMatrix& x, int lastRow, Platform* reportTo) {
-    Factors f;
-    ComplexMatrix& L = f.lower;
-    ComplexMatrix& U = f.upper;
-
-    const Complex u00 = At(x, 0, 0);
-    const double d00 = SquaredModulus(u00);
-    for (int c = 0; c < 4; ++c) Put(U, 0, c, At(x, 0, c));
-    for (int r = 0; r < 4; ++r) Put(L, r, 0, DivideBy(At(x, r, 0), u00, d00));
-
-    for (int g = 1; g <= lastRow; ++g) {
-        for (int c = g; c < 4; ++c) {
-            Complex sum;
-            for (int k = 0; k < g; ++k) sum = Add(sum, Mul(At(L, g, k), At(U, k, c)));
-            Put(U, g, c, Sub(At(x, g, c), sum));
-        }
-        if (g == lastRow) break;  // a trial only needs U(g,g)
-        const Complex ugg = At(U, g, g);
-        for (int r = g + 1; r < 4; ++r) {
-            Complex sum;
-            for (int k = 0; k < g; ++k) sum = Add(sum, Mul(At(L, r, k), At(U, k, g)));
-            const Complex s = Sub(At(x, r, g), sum);
-            double d = SquaredModulus(ugg);
-            if (d < kDiagonalFloor) {
-                d = kDiagonalFloor;
-                if (reportTo != nullptr)
-                    reportTo->MessageBox(kSmallDiagonalMessage, kStyleExclamationOk, std::to_string(g));
-            }
-            Put(L, r, g, DivideBy(s, ugg, d));
-        }
-    }
-    return f;
+// x(r, c) less what the rows of U above position g take from it:
+// x(r,c) - (L(r,0)U(0,c) + ... + L(r,g-1)U(g-1,c)), summed from zero in that order.
+Complex Eliminated(const ComplexMatrix& x, const ComplexMatrix& L, const ComplexMatrix& U, int r, int c, int g) {
+    Complex sum;
+    for (int k = 0; k < g; ++k) sum = Add(sum, Mul(At(L, r, k), At(U, k, c)));
+    return Sub(At(x, r, c), sum);
 }
 
 void AppendRecord(SharedRegisters& registers, int& next, int from, int to) {
@@ -166,32 +131,55 @@ bool FactorizeLU(SharedRegisters& registers, Platform& platform) {
         return false;
     }
 
-    // Positions 1 and 2: try every candidate row in place and keep the one giving
-    // the diagonal element of largest modulus (a tie keeps the lower row).
-    for (int pass = 1; pass <= 2; ++pass) {
-        int chosen = 0;
+    // Doolittle factorisation, one row of U and one column of L at a time.
+    ComplexMatrix L = ComplexMatrix::Identity();
+    ComplexMatrix U;
+    const Complex u00 = At(x, 0, 0);
+    const double d00 = SquaredModulus(u00);
+    for (int c = 0; c < 4; ++c) Put(U, 0, c, At(x, 0, c));
+    for (int r = 0; r < 4; ++r) Put(L, r, 0, DivideBy(At(x, r, 0), u00, d00));
+
+    for (int g = 1; g < 4; ++g) {
+        // Positions 1 and 2 take the row giving the diagonal element of largest
+        // modulus (a tie keeps the upper row). A candidate's element is what
+        // the factorisation would form with that row in place, and what it
+        // divides by U(g,g) for L when the row stays below.
+        Complex diagonal[4];
+        int chosen = g;
         double chosenModulus = 0.0;
-        for (int j = 0; pass + j < 4; ++j) {
-            ComplexMatrix trial = x;
-            if (j != 0) SwapRows(trial, pass, pass + j);
-            const double m = Modulus(At(Doolittle(trial, pass, nullptr).upper, pass, pass));
-            if (j == 0 || m > chosenModulus) {
-                chosen = j;
+        for (int r = g; r < 4; ++r) {
+            diagonal[r] = Eliminated(x, L, U, r, g, g);
+            if (g == 3) break;
+            const double m = Modulus(diagonal[r]);
+            if (r == g || m > chosenModulus) {
+                chosen = r;
                 chosenModulus = m;
             }
         }
-        if (chosen != 0) {
-            SwapRows(x, pass, pass + chosen);
-            AppendRecord(registers, next, pass, pass + chosen);
+        if (chosen != g) {
+            SwapRows(x, g, chosen);
+            for (int k = 0; k < g; ++k) std::swap(L.v[g][k], L.v[chosen][k]);
+            std::swap(diagonal[g], diagonal[chosen]);
+            AppendRecord(registers, next, g, chosen);
+        }
+        Put(U, g, g, diagonal[g]);
+        for (int c = g + 1; c < 4; ++c) Put(U, g, c, Eliminated(x, L, U, g, c, g));
+        // A tiny |U(g,g)|^2 is floored as a divisor, each floored division
+        // announced with the position g as title.
+        const Complex ugg = diagonal[g];
+        for (int r = g + 1; r < 4; ++r) {
+            double d = SquaredModulus(ugg);
+            if (d < kDiagonalFloor) {
+                d = kDiagonalFloor;
+                platform.MessageBox(kSmallDiagonalMessage, kStyleExclamationOk, std::to_string(g));
+            }
+            Put(L, r, g, DivideBy(diagonal[r], ugg, d));
         }
     }
-    // Only the factorisation with both rows chosen is returned, so only it is
-    // formed in full, and only it reports.
-    const Factors factors = Doolittle(x, 3, &platform);
 
     registers.EliminationMatrix = x;
-    registers.EliminationWorkA = factors.lower;
-    registers.EliminationWorkB = factors.upper;
+    registers.EliminationWorkA = L;
+    registers.EliminationWorkB = U;
     return true;
 }
 
