@@ -1,5 +1,6 @@
 #include "core/window.h"
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace selvaris {
@@ -21,30 +22,67 @@ void Window::SetPosition(int leftTwips, int topTwips) {
     if (observer_) observer_->WindowChanged();
 }
 
-bool Window::Has(const std::string& name) const { return index_.count(name) != 0; }
+bool Window::Has(std::string_view name) const { return index_.find(name) != index_.end(); }
 
-const Control& Window::Get(const std::string& name) const {
-    auto it = index_.find(name);
-    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
-    return controls_[it->second];
-}
+const Control& Window::Get(std::string_view name) const { return controls_[IndexOf(name)]; }
 
-std::size_t Window::IndexOf(const std::string& name) const {
+std::size_t Window::IndexOf(std::string_view name) const {
+    RecentName& recent = recentNames_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 3) % recentNames_.size()];
+    if (recent.data == name.data() && recent.index < controls_.size() && controls_[recent.index].name == name)
+        return recent.index;
     auto it = index_.find(name);
-    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
+    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + std::string(name));
+    recent = {name.data(), it->second};
     return it->second;
 }
 
 void Window::SetBackColourAt(std::size_t index, Colour colour) {
-    Control& c = controls_.at(index);
+    if (controls_.at(index).backColour == colour) return;  // nothing for the binding to redo
+    Control& c = Changing(index, kColourField);
     c.backColour = colour;
     Notify(c);
 }
 
-Control& Window::Mutable(const std::string& name) {
-    auto it = index_.find(name);
-    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + name);
-    return controls_[it->second];
+Control& Window::Mutable(std::string_view name) { return Changing(IndexOf(name), kAllFields); }
+
+namespace {
+
+void CopyFields(const Control& from, unsigned fields, ControlState& to) {
+    if (fields & kTextField) to.text = from.text;
+    if (fields & kColourField) to.backColour = from.backColour;
+    if (fields & kDrawingField) to.drawing = from.drawing;
+    if (fields & kItemsField) {
+        to.items = from.items;
+        to.selectedIndex = from.selectedIndex;
+    }
+    if (fields & kFlagsField) {
+        to.visible = from.visible;
+        to.enabled = from.enabled;
+        to.outlined = from.outlined;
+    }
+}
+
+bool SameFields(const Control& c, unsigned fields, const ControlState& s) {
+    return (!(fields & kTextField) || c.text == s.text) && (!(fields & kColourField) || c.backColour == s.backColour) &&
+           (!(fields & kDrawingField) || c.drawing == s.drawing) &&
+           (!(fields & kItemsField) || (c.items == s.items && c.selectedIndex == s.selectedIndex)) &&
+           (!(fields & kFlagsField) || (c.visible == s.visible && c.enabled == s.enabled && c.outlined == s.outlined));
+}
+
+}  // namespace
+
+Control& Window::Changing(std::size_t index, unsigned fields) {
+    Control& c = controls_.at(index);
+    if (!recording_) return c;
+    if (recorded_.size() < controls_.size()) recorded_.resize(controls_.size(), 0);
+    const unsigned missing = fields & ~static_cast<unsigned>(recorded_[index]);
+    if (missing == 0) return c;
+    recorded_[index] = static_cast<unsigned char>(recorded_[index] | missing);
+    ChangedControl& kept = record_.emplace_back();
+    kept.index = index;
+    kept.fields = missing;
+    CopyFields(c, missing, kept.before);
+    return c;
 }
 
 void Window::Notify(const Control& control) {
@@ -71,28 +109,34 @@ Control& Window::AddControl(const ControlLayout& layout) {
     return controls_.back();
 }
 
-void Window::SetText(const std::string& name, const std::string& text) {
-    Control& c = Mutable(name);
+void Window::SetText(std::string_view name, const std::string& text) {
+    const std::size_t index = IndexOf(name);
+    if (controls_[index].text == text) return;
+    Control& c = Changing(index, kTextField);
     c.text = text;
     Notify(c);
 }
 
-void Window::SetEnabled(const std::string& name, bool enabled) {
-    Control& c = Mutable(name);
+void Window::SetEnabled(std::string_view name, bool enabled) {
+    const std::size_t index = IndexOf(name);
+    if (controls_[index].enabled == enabled) return;
+    Control& c = Changing(index, kFlagsField);
     c.enabled = enabled;
     Notify(c);
 }
 
-void Window::SetVisible(const std::string& name, bool visible) {
-    Control& c = Mutable(name);
+void Window::SetVisible(std::string_view name, bool visible) {
+    const std::size_t index = IndexOf(name);
+    if (controls_[index].visible == visible) return;
+    Control& c = Changing(index, kFlagsField);
     c.visible = visible;
     Notify(c);
 }
 
-void Window::SetBackColour(const std::string& name, Colour colour) { SetBackColourAt(IndexOf(name), colour); }
+void Window::SetBackColour(std::string_view name, Colour colour) { SetBackColourAt(IndexOf(name), colour); }
 
-void Window::Draw(const std::string& name, const Drawing& steps) {
-    Control& c = Mutable(name);
+void Window::Draw(std::string_view name, const Drawing& steps) {
+    Control& c = Changing(IndexOf(name), kDrawingField);
     for (const DrawPrimitive& p : steps) {
         if (p.kind == PrimitiveKind::Clear)
             c.drawing.clear();
@@ -102,58 +146,68 @@ void Window::Draw(const std::string& name, const Drawing& steps) {
     Notify(c);
 }
 
-void Window::ClearPicture(const std::string& name) { Draw(name, {ClearPrimitive()}); }
+void Window::ClearPicture(std::string_view name) { Draw(name, {ClearPrimitive()}); }
 
-void Window::SetItems(const std::string& name, std::vector<std::string> items, int selectedIndex) {
-    Control& c = Mutable(name);
+void Window::SetItems(std::string_view name, std::vector<std::string> items, int selectedIndex) {
+    Control& c = Changing(IndexOf(name), kItemsField);
     c.items = std::move(items);
     c.selectedIndex = (selectedIndex >= 0 && selectedIndex < static_cast<int>(c.items.size())) ? selectedIndex : -1;
     Notify(c);
 }
 
-void Window::SetSelectedIndex(const std::string& name, int index) {
-    Control& c = Mutable(name);
+void Window::SetSelectedIndex(std::string_view name, int index) {
+    Control& c = Changing(IndexOf(name), kItemsField);
     c.selectedIndex = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
     Notify(c);
 }
 
-void Window::SetOutlined(const std::string& name, bool outlined) {
-    Control& c = Mutable(name);
-    if (c.outlined == outlined) return;
+void Window::SetOutlined(std::string_view name, bool outlined) {
+    const std::size_t index = IndexOf(name);
+    if (controls_[index].outlined == outlined) return;
+    Control& c = Changing(index, kFlagsField);
     c.outlined = outlined;
     Notify(c);
 }
 
-namespace {
-
-ControlState StateOf(const Control& c) {
-    return {c.text, c.backColour, c.drawing, c.items, c.selectedIndex, c.visible, c.enabled, c.outlined};
-}
-
-}  // namespace
-
 std::vector<ControlState> Window::SaveControlStates() const {
     std::vector<ControlState> states;
     states.reserve(controls_.size());
-    for (const Control& c : controls_) states.push_back(StateOf(c));
+    for (const Control& c : controls_) CopyFields(c, kAllFields, states.emplace_back());
     return states;
 }
 
 void Window::RestoreControlStates(const std::vector<ControlState>& saved) {
-    for (std::size_t i = 0; i < saved.size() && i < controls_.size(); ++i) {
-        Control& c = controls_[i];
-        const ControlState& s = saved[i];
-        if (StateOf(c) == s) continue;
-        c.text = s.text;
-        c.backColour = s.backColour;
-        c.drawing = s.drawing;
+    for (std::size_t i = 0; i < saved.size() && i < controls_.size(); ++i) RestoreFields(i, kAllFields, saved[i]);
+}
+
+void Window::RestoreFields(std::size_t index, unsigned fields, const ControlState& s) {
+    if (SameFields(controls_.at(index), fields, s)) return;
+    Control& c = Changing(index, fields);
+    if (fields & kTextField) c.text = s.text;
+    if (fields & kColourField) c.backColour = s.backColour;
+    if (fields & kDrawingField) c.drawing = s.drawing;
+    if (fields & kItemsField) {
         c.items = s.items;
         c.selectedIndex = s.selectedIndex;
+    }
+    if (fields & kFlagsField) {
         c.visible = s.visible;
         c.enabled = s.enabled;
         c.outlined = s.outlined;
-        Notify(c);
     }
+    Notify(c);
+}
+
+std::vector<ChangedControl> Window::TakeChangeRecord() {
+    std::vector<ChangedControl> taken;
+    taken.swap(record_);
+    recorded_.assign(controls_.size(), 0);
+    recording_ = true;
+    return taken;
+}
+
+void Window::RestoreChanged(const std::vector<ChangedControl>& changed) {
+    for (const ChangedControl& c : changed) RestoreFields(c.index, c.fields, c.before);
 }
 
 void Window::RequestFocus(const std::string& name) {
@@ -191,7 +245,7 @@ void Window::ClickAt(const std::string& name, int xTwips, int yTwips) {
 
 void Window::TypeText(const std::string& name, const std::string& text) {
     if (!Accepts(name)) return;
-    Control& c = Mutable(name);
+    Control& c = Changing(IndexOf(name), kTextField);
     if (c.text == text) return;
     c.text = text;
     Notify(c);
@@ -200,7 +254,7 @@ void Window::TypeText(const std::string& name, const std::string& text) {
 
 void Window::ListClick(const std::string& name, int index) {
     if (!Accepts(name)) return;
-    Control& c = Mutable(name);
+    Control& c = Changing(IndexOf(name), kItemsField);
     if (index < 0 || index >= static_cast<int>(c.items.size())) return;
     c.selectedIndex = index;
     OnListClick(name, index);
@@ -208,7 +262,7 @@ void Window::ListClick(const std::string& name, int index) {
 
 void Window::ListActivate(const std::string& name, int index) {
     if (!Accepts(name)) return;
-    Control& c = Mutable(name);
+    Control& c = Changing(IndexOf(name), kItemsField);
     if (index < 0 || index >= static_cast<int>(c.items.size())) return;
     c.selectedIndex = index;
     OnListActivate(name, index);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -79,6 +81,25 @@ struct ControlState {
     bool operator==(const ControlState&) const = default;
 };
 
+// The parts of a control's state that a change record keeps apart, so that
+// a colour change keeps a colour and not the control's whole text.
+enum ControlField : unsigned {
+    kTextField = 1u,
+    kColourField = 2u,
+    kDrawingField = 4u,
+    kItemsField = 8u,  // the items and the selected one
+    kFlagsField = 16u,  // visible, enabled, outlined
+    kAllFields = 31u,
+};
+
+// A control as it was before the first change of a change record: the fields
+// named hold what it had, the others are left empty.
+struct ChangedControl {
+    std::size_t index = 0;
+    unsigned fields = 0;
+    ControlState before;
+};
+
 // Told about every change of the model, so a binding can update one widget.
 class WindowObserver {
 public:
@@ -110,31 +131,38 @@ public:
     void SetPosition(int leftTwips, int topTwips);
 
     const std::vector<Control>& Controls() const { return controls_; }
-    bool Has(const std::string& name) const;
+    bool Has(std::string_view name) const;
     // Throws std::out_of_range for a name the window does not have.
-    const Control& Get(const std::string& name) const;
-    const std::string& Text(const std::string& name) const { return Get(name).text; }
+    const Control& Get(std::string_view name) const;
+    const std::string& Text(std::string_view name) const { return Get(name).text; }
 
     // A control's place in the table, for code that repaints many controls
     // often and would otherwise look each one up by name every time.
-    std::size_t IndexOf(const std::string& name) const;
+    std::size_t IndexOf(std::string_view name) const;
     const Control& ControlAt(std::size_t index) const { return controls_.at(index); }
     void SetBackColourAt(std::size_t index, Colour colour);
 
-    void SetText(const std::string& name, const std::string& text);
-    void SetEnabled(const std::string& name, bool enabled);
-    void SetVisible(const std::string& name, bool visible);
-    void SetBackColour(const std::string& name, Colour colour);
+    void SetText(std::string_view name, const std::string& text);
+    void SetEnabled(std::string_view name, bool enabled);
+    void SetVisible(std::string_view name, bool visible);
+    void SetBackColour(std::string_view name, Colour colour);
     // Applies drawing steps to a picture box: a Clear erases what was there.
-    void Draw(const std::string& name, const Drawing& steps);
-    void ClearPicture(const std::string& name);
-    void SetItems(const std::string& name, std::vector<std::string> items, int selectedIndex = -1);
-    void SetSelectedIndex(const std::string& name, int index);
-    void SetOutlined(const std::string& name, bool outlined);
+    void Draw(std::string_view name, const Drawing& steps);
+    void ClearPicture(std::string_view name);
+    void SetItems(std::string_view name, std::vector<std::string> items, int selectedIndex = -1);
+    void SetSelectedIndex(std::string_view name, int index);
+    void SetOutlined(std::string_view name, bool outlined);
     // Every control's state, in table order, and all of them put back so,
     // telling the binding about each one that differs.
     std::vector<ControlState> SaveControlStates() const;
     void RestoreControlStates(const std::vector<ControlState>& saved);
+
+    // A change record: from the call on, the first change of each control
+    // keeps the state it had, so a run of changes can be undone without a copy
+    // of the whole window. Taking the record hands over what it kept and starts
+    // a new one; putting it back restores those controls, telling the binding.
+    std::vector<ChangedControl> TakeChangeRecord();
+    void RestoreChanged(const std::vector<ChangedControl>& changed);
 
     // The keyboard focus the window last asked for (a binding moves it there);
     // empty until it asks. Ignored for a control that is hidden or disabled.
@@ -187,7 +215,8 @@ protected:
         bool border = false;
     };
     Control& AddControl(const ControlLayout& layout);
-    Control& Mutable(const std::string& name);
+    // The control about to change: the change record keeps its state first.
+    Control& Mutable(std::string_view name);
     // Enter anywhere in the window that is not a button or a list runs this button while it is visible.
     void MakeDefaultButton(const std::string& name) { Mutable(name).isDefault = true; }
     void Notify(const Control& control);
@@ -202,6 +231,9 @@ protected:
 
 private:
     bool Accepts(const std::string& name) const;
+    // The control about to change in the fields named.
+    Control& Changing(std::size_t index, unsigned fields);
+    void RestoreFields(std::size_t index, unsigned fields, const ControlState& state);
 
     std::string formName_;
     std::string caption_;
@@ -212,10 +244,26 @@ private:
     bool loaded_ = false;
     bool closed_ = false;
     std::vector<Control> controls_;
-    std::unordered_map<std::string, std::size_t> index_;
+    // Names looked up by content, without a std::string made for each look.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;
+    // The handlers name the same few controls over and over, each by one
+    // constant: the name's address picks a slot that remembers its place.
+    // The name itself is always compared, so a reused address is harmless.
+    struct RecentName {
+        const char* data = nullptr;
+        std::size_t index = 0;
+    };
+    mutable std::array<RecentName, 256> recentNames_{};
     WindowObserver* observer_ = nullptr;
     bool textsShown_ = true;
     std::string requestedFocus_;
+    bool recording_ = false;
+    std::vector<unsigned char> recorded_;  // by control: the fields kept in record_ already
+    std::vector<ChangedControl> record_;
 };
 
 }  // namespace selvaris

@@ -58,7 +58,7 @@ void Form1::ChooseGate(GateSide side) {
     if (state_.StepCount == stepsBefore) return;
     // The window as it stood before the pick is what undo brings back; a new
     // step leaves nothing to redo.
-    if (TextsShown()) done_.push_back({std::move(settled_), 1, false});
+    PushUndoableStep(1, false);
     redo_.clear();
     ShowLatestEarlierGate();
     SetStatus("ステップ " + std::to_string(state_.StepCount) + "（" + state_.GateName + "）を記録しました。" + NextMove());

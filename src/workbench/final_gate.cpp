@@ -53,7 +53,7 @@ void Form1::AcceptFinalGate() {
         SetEnabled(kFinalGateButton, false);
         ShowEarlierGateCount();  // the final gate is one more the pager reaches
 
-        if (TextsShown()) done_.push_back({std::move(settled_), 2, true});
+        PushUndoableStep(2, true);
         redo_.clear();
         SetStatus("最終ゲートを記録しました。因子は " + std::to_string(state_.StepCount) +
                   " 個です。「<」「>」で順に見られます");

@@ -168,8 +168,11 @@ private:
     // position among them.
     int RecordedGateCount() const;
     void ShowEarlierGateCount();
-    // The window as it now stands, kept in settled_.
+    // The window as it now stands, kept in settled_; the controls' changes
+    // since the last moment go to the change log while a step can be undone.
     void KeepMoment();
+    // A step taken: what undo brings back is the moment before it.
+    void PushUndoableStep(int entries, bool finalGate);
     void RestoreMoment(const WorkbenchMoment& moment);
     // Nothing to undo or redo any more.
     void ForgetSteps();
@@ -191,7 +194,9 @@ private:
     WorkbenchMoment settled_;
     std::vector<UndoableStep> done_;
     std::vector<RedoableStep> redo_;
-    std::vector<std::vector<ControlState>> spareControls_;  // of moments forgotten
+    // The controls' changes, one segment per settled moment, since the oldest
+    // step that can be undone: undo walks back through them, newest first.
+    std::vector<ChangeSegment> changeLog_;
     RenderedMatrices rendered_;
 };
 

@@ -12,10 +12,9 @@
 
 namespace selvaris {
 
-// What the workbench shows, and the state its handlers read, between two
-// steps: enough to put the window back as it stood before a step.
+// The state the workbench's handlers read between two steps. The controls
+// are put back from the change log, which keeps only what changed.
 struct WorkbenchMoment {
-    std::vector<ControlState> controls;
     std::int16_t pickedCell = 0;
     std::string gateName;
     bool singleGateMode = false;
@@ -27,12 +26,17 @@ struct WorkbenchMoment {
     std::string drawSurface;
 };
 
-// A step that can be taken back: the moment before it, and how many history
-// entries it added (two for the final gate: its own and the remainder's).
+// The controls changed between two settled moments, as they were before.
+using ChangeSegment = std::vector<ChangedControl>;
+
+// A step that can be taken back: the moment before it, how many history
+// entries it added (two for the final gate: its own and the remainder's), and
+// where the change log stood when it was taken.
 struct UndoableStep {
     WorkbenchMoment before;
     int entries = 1;
     bool finalGate = false;
+    std::size_t logMark = 0;
 };
 
 // A step taken back, kept whole, so that it comes back bit for bit.
@@ -43,6 +47,10 @@ struct RedoableStep {
     MatrixHistory partialProducts;
     std::vector<ControlState> controls;
     std::string drawSurface;
+    // The change log from the step's mark up to the undo, and what had changed
+    // since the last settled moment: undoing the step again after a redo
+    // walks back through them.
+    std::vector<ChangeSegment> changes;
 };
 
 }  // namespace selvaris

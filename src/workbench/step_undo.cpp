@@ -1,4 +1,5 @@
-#include <cassert>
+#include <algorithm>
+#include <iterator>
 
 #include "workbench/form1.h"
 #include "workbench/form1_controls.h"
@@ -7,36 +8,9 @@ namespace selvaris {
 
 using namespace form1;
 
-namespace {
-
-// A control's state written over one kept before, whose storage it reuses.
-void KeepState(const Control& c, ControlState& kept) {
-    kept.text = c.text;
-    kept.backColour = c.backColour;
-    kept.drawing = c.drawing;
-    kept.items = c.items;
-    kept.selectedIndex = c.selectedIndex;
-    kept.visible = c.visible;
-    kept.enabled = c.enabled;
-    kept.outlined = c.outlined;
-}
-
-}  // namespace
-
 void Form1::KeepMoment() {
-    // The window is kept after every step: into the storage of a moment no
-    // step can return to any more, rather than into new storage every time.
-    std::vector<ControlState>& controls = settled_.controls;
-    if (controls.empty() && !spareControls_.empty()) {
-        controls = std::move(spareControls_.back());
-        spareControls_.pop_back();
-    }
-    if (controls.size() == Controls().size()) {
-        for (std::size_t i = 0; i < controls.size(); ++i) KeepState(ControlAt(i), controls[i]);
-        assert(controls == SaveControlStates());  // no field of a control state left behind
-    } else {
-        controls = SaveControlStates();
-    }
+    ChangeSegment changed = TakeChangeRecord();
+    if (!done_.empty() && !changed.empty()) changeLog_.push_back(std::move(changed));
     settled_.pickedCell = state_.PickedCell;
     settled_.gateName = state_.GateName;
     settled_.singleGateMode = state_.SingleGateMode;
@@ -48,10 +22,15 @@ void Form1::KeepMoment() {
     settled_.drawSurface = drawSurface_;
 }
 
+void Form1::PushUndoableStep(int entries, bool finalGate) {
+    if (!TextsShown()) return;  // nobody can take a step back in a window nobody sees
+    done_.push_back({std::move(settled_), entries, finalGate, changeLog_.size()});
+}
+
 void Form1::ForgetSteps() {
-    for (UndoableStep& step : done_) spareControls_.push_back(std::move(step.before.controls));
     done_.clear();
     redo_.clear();
+    changeLog_.clear();
 }
 
 void Form1::RestoreMoment(const WorkbenchMoment& moment) {
@@ -64,7 +43,6 @@ void Form1::RestoreMoment(const WorkbenchMoment& moment) {
     state_.InversePagePos = moment.inversePagePos;
     state_.BrowseStep = moment.browseStep;
     drawSurface_ = moment.drawSurface;
-    RestoreControlStates(moment.controls);
 }
 
 void Form1::UndoStep() {
@@ -73,10 +51,23 @@ void Form1::UndoStep() {
     done_.pop_back();
     const bool finalGate = step.finalGate;
     const int entries = step.entries;
+    const std::size_t mark = std::min(step.logMark, changeLog_.size());
     // What redo brings back is everything as it stands now, not a rebuilt step.
     redo_.push_back({std::move(step), state_, registers_.CurrentTarget, registers_.PartialProducts, SaveControlStates(),
-                     drawSurface_});
+                     drawSurface_, {}});
+    ChangeSegment unsettled = TakeChangeRecord();
     for (int k = 0; k < entries; ++k) StepBack();
+    // Every change since the moment before the step, newest first: taking
+    // back, what came since the last settled moment, then the log.
+    RestoreChanged(TakeChangeRecord());
+    RestoreChanged(unsettled);
+    for (std::size_t s = changeLog_.size(); s-- > mark;) RestoreChanged(changeLog_[s]);
+    std::vector<ChangeSegment>& changes = redo_.back().changes;
+    changes.assign(std::make_move_iterator(changeLog_.begin() + static_cast<std::ptrdiff_t>(mark)),
+                   std::make_move_iterator(changeLog_.end()));
+    changes.push_back(std::move(unsettled));
+    changeLog_.resize(mark);
+    TakeChangeRecord();  // the way back is no change to undo later
     RestoreMoment(redo_.back().step.before);
     const std::string what = finalGate ? "最終ゲート" : "ステップ " + std::to_string(state_.StepCount + 1) + " ";
     SetStatus(what + "を取り消しました。" + NextMove());
@@ -93,6 +84,11 @@ void Form1::RedoStep() {
     registers_.PartialProducts = redo.partialProducts;
     drawSurface_ = std::move(redo.drawSurface);
     RestoreControlStates(redo.controls);
+    // The window is now as the undo found it; the changes kept then lead back
+    // from here to the moment before the step.
+    TakeChangeRecord();
+    changeLog_.resize(std::min(redo.step.logMark, changeLog_.size()));
+    for (ChangeSegment& segment : redo.changes) changeLog_.push_back(std::move(segment));
     const bool finalGate = redo.step.finalGate;
     done_.push_back(std::move(redo.step));
     if (finalGate)

@@ -60,8 +60,10 @@ TEST(StepUndo, AnyMixOfStepsUndosAndRedosComesBackBitForBit) {
         WorkbenchFlow wb;
         wb.SetTargetMatrix(testing::RandomUnitary(rng));
         std::vector<Seen> before, undone;
+        // A pick not yet chosen and a page turned are not steps: undo goes back past them.
+        Seen settled = Look(wb);
         for (int action = 0; action < 40; ++action) {
-            const auto roll = rng() % 12;
+            const auto roll = rng() % 14;
             Seen now = Look(wb);
             const std::int16_t steps = wb.S().StepCount;
             // Steps after a final gate build on its remainder, which has no slot of its own.
@@ -72,23 +74,30 @@ TEST(StepUndo, AnyMixOfStepsUndosAndRedosComesBackBitForBit) {
                 EXPECT_EQ(Look(wb), before.back()) << trial << " " << action;
                 before.pop_back();
                 undone.push_back(std::move(now));
+                settled = Look(wb);
                 continue;
             } else if (roll < 9 && wb.Enabled(kRedoStepButton)) {
                 wb.form.PressShortcut(roll == 7 ? "Ctrl+Y" : "Ctrl+Shift+Z");
                 EXPECT_EQ(Look(wb), undone.back()) << trial << " " << action;
                 undone.pop_back();
-                before.push_back(std::move(now));
+                before.push_back(std::move(settled));
+                settled = Look(wb);
                 continue;
             } else if (roll == 9 && wb.Enabled(kFinalGateButton)) {
                 wb.FinalGate("1");
-            } else if (roll >= 10 && wb.Enabled(roll == 10 ? kSingleGateButton : kUndoSingleGateButton)) {
+            } else if ((roll == 10 || roll == 11) && wb.Enabled(roll == 10 ? kSingleGateButton : kUndoSingleGateButton)) {
                 wb.form.Click(roll == 10 ? kSingleGateButton : kUndoSingleGateButton);
                 undone.clear();
+            } else {
+                if (roll == 12) wb.form.Click(kPickableCells[rng() % 6].label);
+                if (roll == 13) wb.form.Click(rng() % 2 ? kFactorForwardButton : kEarlierGateBackButton);
+                continue;
             }
             if (wb.S().StepCount > steps) {
-                before.push_back(std::move(now));
+                before.push_back(std::move(settled));
                 undone.clear();
             }
+            settled = Look(wb);
             EXPECT_EQ(wb.form.UndoableSteps(), before.size());
             EXPECT_EQ(wb.form.RedoableSteps(), undone.size());
             EXPECT_EQ(wb.Enabled(kRedoStepButton), !undone.empty());
