@@ -27,7 +27,9 @@ bool Window::Has(std::string_view name) const { return index_.find(name) != inde
 const Control& Window::Get(std::string_view name) const { return controls_[IndexOf(name)]; }
 
 std::size_t Window::IndexOf(std::string_view name) const {
-    RecentName& recent = recentNames_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 3) % recentNames_.size()];
+    // Literals sit a few bytes apart: every bit of the address goes into the slot.
+    const std::uint64_t address = reinterpret_cast<std::uintptr_t>(name.data());
+    RecentName& recent = recentNames_[(address * 0x9E3779B97F4A7C15u) >> 56];
     if (recent.data == name.data() && recent.index < controls_.size() && controls_[recent.index].name == name)
         return recent.index;
     auto it = index_.find(name);
@@ -71,17 +73,21 @@ bool SameFields(const Control& c, unsigned fields, const ControlState& s) {
 
 }  // namespace
 
-Control& Window::Changing(std::size_t index, unsigned fields) {
-    Control& c = controls_.at(index);
-    if (!recording_) return c;
+ChangedControl* Window::Keeping(std::size_t index, unsigned fields) {
+    if (!recording_) return nullptr;
     if (recorded_.size() < controls_.size()) recorded_.resize(controls_.size(), 0);
-    const unsigned missing = fields & ~static_cast<unsigned>(recorded_[index]);
-    if (missing == 0) return c;
+    const unsigned missing = fields & ~static_cast<unsigned>(recorded_.at(index));
+    if (missing == 0) return nullptr;
     recorded_[index] = static_cast<unsigned char>(recorded_[index] | missing);
     ChangedControl& kept = record_.emplace_back();
     kept.index = index;
     kept.fields = missing;
-    CopyFields(c, missing, kept.before);
+    return &kept;
+}
+
+Control& Window::Changing(std::size_t index, unsigned fields) {
+    Control& c = controls_.at(index);
+    if (ChangedControl* kept = Keeping(index, fields)) CopyFields(c, kept->fields, kept->before);
     return c;
 }
 
@@ -111,8 +117,10 @@ Control& Window::AddControl(const ControlLayout& layout) {
 
 void Window::SetText(std::string_view name, const std::string& text) {
     const std::size_t index = IndexOf(name);
-    if (controls_[index].text == text) return;
-    Control& c = Changing(index, kTextField);
+    Control& c = controls_[index];
+    if (c.text == text) return;
+    // The text it had goes to the record whole: it is about to be dropped.
+    if (ChangedControl* kept = Keeping(index, kTextField)) kept->before.text = std::move(c.text);
     c.text = text;
     Notify(c);
 }
@@ -201,6 +209,7 @@ void Window::RestoreFields(std::size_t index, unsigned fields, const ControlStat
 std::vector<ChangedControl> Window::TakeChangeRecord() {
     std::vector<ChangedControl> taken;
     taken.swap(record_);
+    record_.reserve(taken.size());  // the next run of changes is likely as long
     recorded_.assign(controls_.size(), 0);
     recording_ = true;
     return taken;

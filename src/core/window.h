@@ -233,6 +233,9 @@ private:
     bool Accepts(const std::string& name) const;
     // The control about to change in the fields named.
     Control& Changing(std::size_t index, unsigned fields);
+    // The record's entry for those of the fields not yet kept, to be filled
+    // in; null when there is nothing to keep.
+    ChangedControl* Keeping(std::size_t index, unsigned fields);
     void RestoreFields(std::size_t index, unsigned fields, const ControlState& state);
 
     std::string formName_;
@@ -257,7 +260,7 @@ private:
         const char* data = nullptr;
         std::size_t index = 0;
     };
-    mutable std::array<RecentName, 256> recentNames_{};
+    mutable std::array<RecentName, 256> recentNames_{};  // 256: the slot is the top 8 bits of a hash
     WindowObserver* observer_ = nullptr;
     bool textsShown_ = true;
     std::string requestedFocus_;
