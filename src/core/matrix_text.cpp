@@ -6,6 +6,10 @@
 #include <cstring>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/number_text.h"
 
 namespace selvaris {
@@ -72,6 +76,36 @@ double FloorAndSnap(double x, double scale) {
     return floored >= 0 ? v : -v;
 }
 
+#if defined(__SSE2__)
+// FloorSmall on both lanes.
+__m128d FloorSmallPair(__m128d y) {
+    const __m128d truncated = _mm_cvtepi32_pd(_mm_cvttpd_epi32(y));
+    return _mm_sub_pd(truncated, _mm_and_pd(_mm_cmpgt_pd(truncated, y), _mm_set1_pd(1.0)));
+}
+
+__m128d Select(__m128d mask, __m128d ifSet, __m128d otherwise) {
+    return _mm_or_pd(_mm_and_pd(mask, ifSet), _mm_andnot_pd(mask, otherwise));
+}
+
+// FloorAndSnap of an element's real and imaginary parts side by side, each
+// lane doing exactly its operations: the same bits, with no branch to guess.
+void FloorAndSnapPair(const double* x, double scale, double* out) {
+    const __m128d scales = _mm_set1_pd(scale);
+    const __m128d margin = _mm_set1_pd(kSnapMargin);
+    const __m128d sign = _mm_set1_pd(-0.0);
+    const __m128d floored = _mm_div_pd(FloorSmallPair(_mm_mul_pd(_mm_loadu_pd(x), scales)), scales);
+    const __m128d a = _mm_andnot_pd(sign, floored);
+    const __m128d whole = FloorSmallPair(a);
+    const __m128d fraction = _mm_sub_pd(a, whole);
+    const __m128d lifted = FloorSmallPair(_mm_add_pd(a, margin));
+    const __m128d dropped = _mm_cmple_pd(fraction, margin);
+    const __m128d lift = _mm_andnot_pd(dropped, _mm_cmpge_pd(_mm_add_pd(fraction, margin), _mm_set1_pd(1.0)));
+    const __m128d v = Select(dropped, whole, Select(lift, lifted, a));
+    const __m128d notNegative = _mm_cmpge_pd(floored, _mm_setzero_pd());
+    _mm_storeu_pd(out, Select(notNegative, v, _mm_xor_pd(v, sign)));
+}
+#endif
+
 }  // namespace
 
 void RoundShowMatrix(SharedRegisters& registers) {
@@ -94,11 +128,18 @@ void RoundShowMatrix(SharedRegisters& registers) {
     // imaginary part below 10^8 passes through the 32-bit integer unchanged.
     const double scale = kScale[d];
     for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            for (int part = 0; part < 2; ++part) {
-                const double x = source.v[r][c][part];
-                rounded.v[r][c][part] = std::fabs(x) < 10000 ? FloorAndSnap(x, scale) : std::floor(x * scale) / scale;
+        for (int c = 0; c < 4; ++c) {
+            const double* x = source.v[r][c];
+            double* out = rounded.v[r][c];
+#if defined(__SSE2__)
+            if (std::fabs(x[0]) < 10000 && std::fabs(x[1]) < 10000) {
+                FloorAndSnapPair(x, scale, out);
+                continue;
             }
+#endif
+            for (int part = 0; part < 2; ++part)
+                out[part] = std::fabs(x[part]) < 10000 ? FloorAndSnap(x[part], scale) : std::floor(x[part] * scale) / scale;
+        }
 }
 
 namespace {

@@ -26,11 +26,23 @@ bool Window::Has(std::string_view name) const { return index_.find(name) != inde
 
 const Control& Window::Get(std::string_view name) const { return controls_[IndexOf(name)]; }
 
+namespace {
+
+// Names are a few characters long: a plain loop, not a call into the library.
+bool SameName(const std::string& stored, std::string_view name) {
+    if (stored.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (stored[i] != name[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 std::size_t Window::IndexOf(std::string_view name) const {
     // Literals sit a few bytes apart: every bit of the address goes into the slot.
     const std::uint64_t address = reinterpret_cast<std::uintptr_t>(name.data());
     RecentName& recent = recentNames_[(address * 0x9E3779B97F4A7C15u) >> 56];
-    if (recent.data == name.data() && recent.index < controls_.size() && controls_[recent.index].name == name)
+    if (recent.data == name.data() && recent.index < controls_.size() && SameName(controls_[recent.index].name, name))
         return recent.index;
     auto it = index_.find(name);
     if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + std::string(name));
