@@ -47,5 +47,14 @@ void BM_CircuitModelAndEveryTextFormat(benchmark::State& state) {
 }
 BENCHMARK(BM_CircuitModelAndEveryTextFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The main window's circuit error line after every final gate. Arg as above.
+void BM_CircuitErrorOnly(benchmark::State& state) {
+    const std::vector<Decomposition> decompositions = Decompositions(state.range(0) == 1);
+    std::size_t k = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildCircuit(decompositions[k++ % decompositions.size()], CircuitParts::ErrorOnly));
+}
+BENCHMARK(BM_CircuitErrorOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace selvaris

@@ -53,8 +53,9 @@ struct Circuit {
     }
 };
 
-// Without gate lists, only the factors' gates, the phase and the error are
-// filled in: all the main window's error line needs.
+// ErrorOnly fills in the scale, the phase, the error, exact, approximated and
+// the problems, each as All does, and keeps no factor's gates and no gate
+// list: all the main window's error line needs.
 enum class CircuitParts { All, ErrorOnly };
 Circuit BuildCircuit(const Decomposition& decomposition, CircuitParts parts = CircuitParts::All);
 

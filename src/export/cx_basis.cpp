@@ -3,6 +3,8 @@
 #include <cmath>
 #include <complex>
 
+#include "export/plain_gate.h"
+
 namespace selvaris {
 
 namespace {
@@ -52,13 +54,12 @@ std::vector<QasmGate> InCxBasis(const std::vector<QasmGate>& gates) {
 
 CircuitGate DrawnGate(const QasmGate& gate) {
     CircuitGate drawn;
-    const auto angle = [&](std::size_t k) { return k < gate.angles.size() ? gate.angles[k] : 0.0; };
-    if (gate.name == "x" || gate.name == "cx")
-        drawn.block = {{{0.0, 1.0}, {1.0, 0.0}}};
-    else if (gate.name == "u1" || gate.name == "cu1")
-        drawn.block = {{{1.0, 0.0}, {0.0, std::polar(1.0, angle(0))}}};
-    else
-        drawn.block = U3Block({angle(0), angle(1), angle(2), 0.0});
+    double angles[3] = {};
+    for (std::size_t k = 0; k < 3 && k < gate.angles.size(); ++k) angles[k] = gate.angles[k];
+    const GateAction action = gate.name == "x" || gate.name == "cx"     ? GateAction::Flip
+                              : gate.name == "u1" || gate.name == "cu1" ? GateAction::Phase
+                                                                        : GateAction::U3;
+    drawn.block = ActionBlock(action, angles);
     if (!gate.qubits.empty()) drawn.target = gate.qubits.back();
     if (gate.qubits.size() == 2) drawn.control = gate.qubits.front();
     return drawn;

@@ -6,6 +6,7 @@
 
 #include "export/reconstruction.h"
 #include "export/u3_angles.h"
+#include "export/unitary_scale.h"
 
 namespace selvaris {
 namespace {
@@ -50,16 +51,28 @@ std::optional<Block2> PolarFactor(const Block2& b) {
     return u;
 }
 
+// A gate of some form near m. Only the chosen one's form is spelled out.
 struct Candidate {
-    std::string form;
+    int wire = -1;       // a single-qubit gate on this wire
+    int p = -1, q = -1;  // a two-level gate on these states; neither: the diagonal
     ComplexMatrix gate;
 };
 
-std::vector<Candidate> Candidates(const ComplexMatrix& m) {
-    std::vector<Candidate> found;
+std::string FormName(const Candidate& candidate) {
+    if (candidate.wire >= 0) return "nearest single-qubit gate on q[" + std::to_string(candidate.wire) + "]";
+    if (candidate.p >= 0)
+        return "nearest two-level gate on states " + std::to_string(candidate.p) + " and " +
+               std::to_string(candidate.q);
+    return "nearest diagonal";
+}
+
+constexpr int kMostCandidates = 7;
+
+int Candidates(const ComplexMatrix& m, Candidate (&found)[kMostCandidates]) {
+    int count = 0;
     ComplexMatrix diagonal{};
     for (int k = 0; k < 4; ++k) Set(diagonal, k, k, std::polar(1.0, std::arg(At(m, k, k))));
-    found.push_back({"nearest diagonal", diagonal});
+    found[count++] = {-1, -1, -1, diagonal};
 
     for (int wire = 0; wire < 2; ++wire) {
         const int bit = 1 << wire;
@@ -70,17 +83,14 @@ std::vector<Candidate> Candidates(const ComplexMatrix& m) {
         for (int r = 0; r < 2; ++r)
             for (int c = 0; c < 2; ++c) mean[r][c] = 0.5 * (low[r][c] + high[r][c]);
         if (const auto u = PolarFactor(mean))
-            found.push_back({"nearest single-qubit gate on q[" + std::to_string(wire) + "]",
-                             ComplexProduct(TwoLevel(*u, 0, bit), TwoLevel(*u, other, other | bit))});
+            found[count++] = {wire, -1, -1, ComplexProduct(TwoLevel(*u, 0, bit), TwoLevel(*u, other, other | bit))};
     }
 
     const int pairs[4][2] = {{0, 1}, {2, 3}, {0, 2}, {1, 3}};
     for (const auto& pair : pairs)
         if (const auto u = PolarFactor(BlockOn(m, pair[0], pair[1])))
-            found.push_back({"nearest two-level gate on states " + std::to_string(pair[0]) + " and " +
-                                 std::to_string(pair[1]),
-                             TwoLevel(*u, pair[0], pair[1])});
-    return found;
+            found[count++] = {-1, pair[0], pair[1], TwoLevel(*u, pair[0], pair[1])};
+    return count;
 }
 
 // Clears a below the diagonal; a = parts[0] x ... x parts[6] afterwards.
@@ -112,16 +122,46 @@ NearestGates ClearedByDefaultPlan(ComplexMatrix a) {
 NearestGates NearestGatesFor(const ComplexMatrix& m) {
     const Candidate* best = nullptr;
     double bestDistance = 0.0;
-    const std::vector<Candidate> candidates = Candidates(m);
-    for (const Candidate& candidate : candidates) {
-        const double distance = LargestDifference(candidate.gate, m);
+    Candidate candidates[kMostCandidates];
+    const int count = Candidates(m, candidates);
+    for (int k = 0; k < count; ++k) {
+        const double distance = LargestDifference(candidates[k].gate, m);
         if (distance <= kNearFormLimit && (!best || distance < bestDistance)) {
-            best = &candidate;
+            best = &candidates[k];
             bestDistance = distance;
         }
     }
-    if (best) return {best->form, {best->gate}};
+    if (best) return {FormName(*best), {best->gate}};
     return ClearedByDefaultPlan(m);
+}
+
+std::optional<NearestForms> NearestFactorForms(const ComplexMatrix& factor) {
+    const double scale = UnitaryScale(factor);
+    if (!factor.IsFinite() || !std::isfinite(scale) || !(scale > 0.0)) return std::nullopt;
+    NearestGates nearest = NearestGatesFor(DividedBy(factor, scale));
+    NearestForms out{std::move(nearest.form), scale, {}};
+    out.parts.reserve(nearest.parts.size());
+    for (std::size_t k = nearest.parts.size(); k-- > 0;) {
+        out.parts.push_back(FindFactorForm(nearest.parts[k]));
+        if (out.parts.back().kind == FactorKind::Refused) break;
+    }
+    return out;
+}
+
+std::optional<FactorGates> NearestFactorGates(const ComplexMatrix& factor) {
+    const std::optional<NearestForms> nearest = NearestFactorForms(factor);
+    if (!nearest) return std::nullopt;
+    FactorGates out;
+    out.form = nearest->form;
+    out.scale = nearest->scale;
+    for (const FactorForm& form : nearest->parts) {
+        const FactorGates part = GatesOf(form);
+        if (!part.refusal.empty()) return part;
+        out.gates.insert(out.gates.end(), part.gates.begin(), part.gates.end());
+        out.drawn.insert(out.drawn.end(), part.drawn.begin(), part.drawn.end());
+        out.phase += part.phase;
+    }
+    return out;
 }
 
 }  // namespace selvaris

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/complex_matrix.h"
+#include "export/factor_form.h"
+#include "export/factor_gates.h"
 
 namespace selvaris {
 
@@ -28,5 +31,19 @@ struct NearestGates {
 // order (cells (3,0), (2,0), (1,0), (2,1), (3,1), (3,2)) by two-level gates on
 // states that differ in one bit, and the phases of what is left.
 NearestGates NearestGatesFor(const ComplexMatrix& m);
+
+// A factor of no exact gate form as the forms of its nearest parts, in the
+// order their gates act (the last part first) and up to the first that has
+// no form; nothing when the factor holds NaN or infinity or is zero, so that
+// it has no nearest gates.
+struct NearestForms {
+    std::string form;
+    double scale = 1.0;
+    std::vector<FactorForm> parts;
+};
+std::optional<NearestForms> NearestFactorForms(const ComplexMatrix& factor);
+
+// The same written out as gates, or as the refusal of a part with no form.
+std::optional<FactorGates> NearestFactorGates(const ComplexMatrix& factor);
 
 }  // namespace selvaris
