@@ -19,9 +19,15 @@ void Form1::AcceptFinalGate() {
     // nothing is recorded, so the user can correct the marked cell and retry.
     if (registers_.EntryError) return;
 
+    // A gate found unitary stays so, and its check leaves nothing behind: a
+    // batch's one final gate is checked once, not once for every file.
     registers_.CheckMatrix = registers_.FinalGateMatrix;
-    state_.NotUnitaryFlag = CheckUnitarity(registers_, platform_, state_.Tolerance);
-    if (state_.NotUnitaryFlag) return;
+    if (!lastUnitaryFinalGate_ || !lastUnitaryFinalGate_->BitwiseEquals(registers_.FinalGateMatrix)) {
+        state_.NotUnitaryFlag = CheckUnitarity(registers_, platform_, state_.Tolerance);
+        if (state_.NotUnitaryFlag) return;
+        lastUnitaryFinalGate_ = registers_.FinalGateMatrix;
+    }
+    state_.NotUnitaryFlag = false;
 
     // Two more steps fit every history: picks stop after 21 steps.
     if (registers_.ExecuteChosen && state_.StepCount + 2 < MatrixHistory::kSlots) {

@@ -198,6 +198,7 @@ private:
     // step that can be undone: undo walks back through them, newest first.
     std::vector<ChangeSegment> changeLog_;
     RenderedMatrices rendered_;
+    std::optional<ComplexMatrix> lastUnitaryFinalGate_;
 };
 
 }  // namespace selvaris
