@@ -41,7 +41,8 @@ bool SameName(const std::string& stored, std::string_view name) {
 std::size_t Window::IndexOf(std::string_view name) const {
     // Literals sit a few bytes apart: every bit of the address goes into the slot.
     const std::uint64_t address = reinterpret_cast<std::uintptr_t>(name.data());
-    RecentName& recent = recentNames_[(address * 0x9E3779B97F4A7C15u) >> 56];
+    static_assert(std::tuple_size_v<decltype(recentNames_)> == 1u << 10);
+    RecentName& recent = recentNames_[(address * 0x9E3779B97F4A7C15u) >> 54];
     if (recent.data == name.data() && recent.index < controls_.size() && SameName(controls_[recent.index].name, name))
         return recent.index;
     auto it = index_.find(name);

@@ -260,7 +260,7 @@ private:
         const char* data = nullptr;
         std::size_t index = 0;
     };
-    mutable std::array<RecentName, 256> recentNames_{};  // 256: the slot is the top 8 bits of a hash
+    mutable std::array<RecentName, 1024> recentNames_{};  // the slot: the top 10 bits of a hash
     WindowObserver* observer_ = nullptr;
     bool textsShown_ = true;
     std::string requestedFocus_;
