@@ -1,6 +1,6 @@
 // The smallest Qt Widgets program with a main window and a modal dialog: the
 // yardstick for the program's start-up time and memory. It reports through the
-// same probe as the program.
+// same probe as the program, so both are timed to their first complete frame.
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>

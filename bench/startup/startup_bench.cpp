@@ -1,8 +1,9 @@
 // Start-up time and peak memory of the program against a minimal Qt Widgets
 // program, both on the offscreen platform. Each run starts a program with the
-// start-up probe on, times the line "shown" (main window painted) from just
-// before the start, waits for "entry-shown" (entry window painted), then ends
-// the program and takes its peak resident memory from the kernel.
+// start-up probe on, times the line "shown" (the main window's first complete
+// frame) from just before the start, waits for "entry-shown" (the same for the
+// entry window), then ends the program and takes its peak resident memory from
+// the kernel.
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -140,7 +141,7 @@ int main(int argc, char* argv[]) {
     std::printf("  %-22s %15.1f ms   %26.1f MiB\n", "selvaris", program.startupMs, program.peakMiB);
     std::printf("  %-22s %15.1f ms   %26.1f MiB\n", "Qt Widgets baseline", baseline.startupMs, baseline.peakMiB);
     std::printf("  %-22s %16.2f x   %28.2f x\n", "ratio", startupRatio, peakRatio);
-    std::printf("  %-22s %18s   %30s\n", "goal", startupRatio <= 1.2 ? "<= 1.2 x, met" : "<= 1.2 x, NOT met",
+    std::printf("  %-22s %18s   %30s\n", "goal", startupRatio <= 1.15 ? "<= 1.15 x, met" : "<= 1.15 x, NOT met",
                 peakRatio <= 1.3 ? "<= 1.3 x, met" : "<= 1.3 x, NOT met");
     return 0;
 }

@@ -36,7 +36,9 @@ void* WindowModule() {
         std::string reasons;
         for (const std::filesystem::path& candidate : ModuleCandidates()) {
             if (!std::filesystem::exists(candidate)) continue;
-            if (void* handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+            // Bound lazily, as the linker binds an ordinary program's calls: the
+            // module ships with this program, so nothing it calls can be missing.
+            if (void* handle = ::dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL)) return handle;
             if (const char* reason = ::dlerror()) reasons = reason;
         }
         std::fprintf(stderr, "selvaris: the window module cannot be loaded%s%s\n", reasons.empty() ? "" : ": ",

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "ui/circuit_view.h"
 #include "ui/clickable_label.h"
 #include "ui/focus_frame_button.h"
+#include "ui/matrix_text_box.h"
 #include "ui/picture_widget.h"
 #include "ui/qt_translation.h"
 #include "ui/twips.h"
@@ -31,7 +31,7 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 
 std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
 
-// Matrix text ends its lines with CR LF; the editor wants plain line feeds.
+// Matrix text ends its lines with CR LF; the box wants plain line feeds.
 QString ForDisplay(const std::string& text) {
     QString s = ToQt(text);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -42,6 +42,8 @@ QString ForDisplay(const std::string& text) {
 QFont MatrixFont() {
     QFont font(QString::fromLatin1(kMatrixFontFamily));
     font.setStyleHint(QFont::TypeWriter);
+    // Shaped, unlike the captions: this font has ligatures and mark positioning.
+    font.setStyleStrategy(QFont::PreferDefault);
     font.setFixedPitch(true);
     font.setPixelSize(MatrixPixelSize());
     return font;
@@ -112,6 +114,9 @@ bool GrowsWithWindow(const Window& window) {
 void InstallApplicationFonts() {
     QFont font(QString::fromLatin1(kCaptionFontFamily));
     font.setPixelSize(CaptionPixelSize());
+    // The caption font has no kerning and substitutes nothing in horizontal
+    // text: shaping it would only cost time. Scripts that need shaping still get it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     QApplication::setFont(font);
 }
 
@@ -134,29 +139,14 @@ WindowBinding::WindowBinding(Window& window, QWidget* container, std::function<v
         container->setFixedSize(client);
     }
     for (const Control& control : window.Controls()) {
-        QWidget* widget = CreateWidget(control);
-        widget->setObjectName(ToQt(control.name));
-        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
-                            TwipsToPixels(control.height));
-        if (!control.accessibleName.empty())
-            widget->setAccessibleName(TranslatedText(window.FormName(), control.accessibleName));
-        widgets_[control.name] = widget;
-        widget->installEventFilter(this);
-        Apply(control, widget);
         for (const std::string& keys : control.shortcuts) {
             auto* shortcut = new QShortcut(QKeySequence(ToQt(keys)), container);
             connect(shortcut, &QShortcut::activated, this, [this, keys] { window_.PressShortcut(keys); });
         }
+        // Many controls are never shown: a widget is made the first time one is.
+        if (control.visible) AddWidget(control);
     }
-    // Tab order: controls with a tab index, in that order.
-    std::map<int, QWidget*> tabOrder;
-    for (const Control& control : window.Controls())
-        if (control.tabIndex >= 0) tabOrder[control.tabIndex] = widgets_[control.name];
-    QWidget* previous = nullptr;
-    for (const auto& [index, widget] : tabOrder) {
-        if (previous) QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    ApplyTabOrder();
     window.SetObserver(this);
 }
 
@@ -165,6 +155,52 @@ WindowBinding::~WindowBinding() { window_.SetObserver(nullptr); }
 QWidget* WindowBinding::WidgetFor(const std::string& controlName) const {
     auto it = widgets_.find(controlName);
     return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QRect WindowBinding::GeometryOf(const Control& control) const {
+    QRect rect(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+               TwipsToPixels(control.height));
+    // In a window of fixed scale a circuit view takes whatever room the window gains or loses.
+    if (control.kind == ControlKind::CircuitView && sizing_ == Sizing::Fixed) {
+        rect.setWidth(std::max(1, rect.width() + container_->width() - TwipsToPixels(window_.ClientWidth())));
+        rect.setHeight(std::max(1, rect.height() + container_->height() - TwipsToPixels(window_.ClientHeight())));
+    }
+    return rect;
+}
+
+QWidget* WindowBinding::AddWidget(const Control& control) {
+    QWidget* widget = CreateWidget(control);
+    widget->setObjectName(ToQt(control.name));
+    widget->setGeometry(GeometryOf(control));
+    if (control.kind == ControlKind::MultiLineTextBox) widget->setFont(MatrixFont());
+    widgets_[control.name] = widget;
+    widget->installEventFilter(this);
+    Apply(control, widget);
+    return widget;
+}
+
+// A widget made after the others goes where it would have been had it been
+// made with them: under the widgets of the controls after it in the table.
+void WindowBinding::StackInTableOrder(const Control& control, QWidget* widget) {
+    const std::vector<Control>& controls = window_.Controls();
+    for (std::size_t i = window_.IndexOf(control.name) + 1; i < controls.size(); ++i)
+        if (QWidget* above = WidgetFor(controls[i].name)) {
+            widget->stackUnder(above);
+            return;
+        }
+}
+
+// Tab order: the widgets of controls with a tab index, in that order.
+void WindowBinding::ApplyTabOrder() {
+    std::map<int, QWidget*> tabOrder;
+    for (const Control& control : window_.Controls())
+        if (control.tabIndex >= 0)
+            if (QWidget* widget = WidgetFor(control.name)) tabOrder[control.tabIndex] = widget;
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : tabOrder) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 QWidget* WindowBinding::CreateWidget(const Control& control) {
@@ -193,16 +229,8 @@ QWidget* WindowBinding::CreateWidget(const Control& control) {
                     [this, name](const QString& text) { window_.TypeText(name, FromQt(text)); });
             return edit;
         }
-        case ControlKind::MultiLineTextBox: {
-            auto* edit = new QPlainTextEdit(container_);
-            edit->setReadOnly(true);
-            edit->setFont(MatrixFont());
-            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            edit->document()->setDocumentMargin(2);
-            return edit;
-        }
+        case ControlKind::MultiLineTextBox:
+            return new MatrixTextBox(container_);
         case ControlKind::PictureBox:
             return new PictureWidget(container_);
         case ControlKind::CircuitView: {
@@ -264,12 +292,9 @@ void WindowBinding::Apply(const Control& control, QWidget* widget) {
             if (edit->text() != text) edit->setText(text);
             break;
         }
-        case ControlKind::MultiLineTextBox: {
-            auto* edit = static_cast<QPlainTextEdit*>(widget);
-            const QString shown = ForDisplay(control.text);
-            if (edit->toPlainText() != shown) edit->setPlainText(shown);
+        case ControlKind::MultiLineTextBox:
+            static_cast<MatrixTextBox*>(widget)->SetMatrixText(ForDisplay(control.text));
             break;
-        }
         case ControlKind::PictureBox:
             static_cast<PictureWidget*>(widget)->SetDrawing(control.drawing,
                                                             ToQColor(control.backColour.value_or(kWhite)));
@@ -334,14 +359,9 @@ bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
 // A circuit view takes whatever room its window gains or loses; everything
 // else keeps its place.
 void WindowBinding::FitGrowingControls() {
-    const int dw = container_->width() - TwipsToPixels(window_.ClientWidth());
-    const int dh = container_->height() - TwipsToPixels(window_.ClientHeight());
     for (const Control& control : window_.Controls()) {
         if (control.kind != ControlKind::CircuitView) continue;
-        if (QWidget* widget = WidgetFor(control.name))
-            widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top),
-                                std::max(1, TwipsToPixels(control.width) + dw),
-                                std::max(1, TwipsToPixels(control.height) + dh));
+        if (QWidget* widget = WidgetFor(control.name)) widget->setGeometry(GeometryOf(control));
     }
 }
 
@@ -361,8 +381,7 @@ void WindowBinding::LayOut() {
     for (const Control& control : window_.Controls()) {
         QWidget* widget = WidgetFor(control.name);
         if (!widget) continue;
-        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
-                            TwipsToPixels(control.height));
+        widget->setGeometry(GeometryOf(control));
         if (control.kind == ControlKind::MultiLineTextBox) widget->setFont(MatrixFont());
         widget->update();
     }
@@ -373,7 +392,14 @@ void WindowBinding::FocusRequested(const Control& control) {
 }
 
 void WindowBinding::ControlChanged(const Control& control) {
-    if (QWidget* widget = WidgetFor(control.name)) Apply(control, widget);
+    if (QWidget* widget = WidgetFor(control.name)) {
+        Apply(control, widget);
+        return;
+    }
+    if (!control.visible) return;  // it gets its widget once it is shown
+    QWidget* widget = AddWidget(control);
+    StackInTableOrder(control, widget);
+    if (control.tabIndex >= 0) ApplyTabOrder();
 }
 
 void WindowBinding::WindowChanged() {

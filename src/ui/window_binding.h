@@ -17,8 +17,9 @@ enum class Sizing {
     ScalesWithWindow,  // everything scales together: the one UI scale follows the size
 };
 
-// Builds one widget per control of a window model inside a container widget,
-// keeps the widgets in step with the model and forwards the user's clicks,
+// Builds one widget per shown control of a window model inside a container
+// widget (a hidden control gets its widget the first time it is shown), keeps
+// the widgets in step with the model and forwards the user's clicks,
 // edits, keys and list choices to it. A window with a circuit view can be
 // resized, the view taking the room; a window that scales with its size can
 // be resized and maximised; every other window keeps its size.
@@ -29,6 +30,7 @@ public:
     WindowBinding(Window& window, QWidget* container, std::function<void()> onClosed, Sizing sizing = Sizing::Fixed);
     ~WindowBinding() override;
 
+    // Null for a control that has never been shown.
     QWidget* WidgetFor(const std::string& controlName) const;
 
     void ControlChanged(const Control& control) override;
@@ -40,7 +42,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* AddWidget(const Control& control);
     QWidget* CreateWidget(const Control& control);
+    QRect GeometryOf(const Control& control) const;
+    void StackInTableOrder(const Control& control, QWidget* widget);
+    void ApplyTabOrder();
     void QueueListActivate(const std::string& name, int row);
     void Apply(const Control& control, QWidget* widget);
     void FitGrowingControls();

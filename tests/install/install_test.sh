@@ -100,6 +100,17 @@ if command -v ldd >/dev/null; then
     check "the command links no Qt library" no_qt
 fi
 
+# Neither the program nor its module, installed or in the build folder, has a
+# run path: one with an empty entry would load libraries from the current folder.
+if command -v readelf >/dev/null; then
+    no_run_path() { ! readelf -d "$1" | grep -qE 'RUNPATH|RPATH'; }
+    for binary in "$program" "$module" "$build/selvaris" "$build/libselvaris_window.so"; do
+        check "$(basename "$binary") has no run path" no_run_path "$binary"
+    done
+else
+    echo "skipped: readelf not installed"
+fi
+
 # The window carries its icon as a Qt resource, whose names are UTF-16.
 if command -v strings >/dev/null; then
     embedded() { strings -e b "$module" | grep -qx 'selvaris.svg'; }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 #include "core/matrix_text.h"
 #include "modal_driver.h"

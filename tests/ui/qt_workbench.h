@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QtTest/QTest>
 #include <memory>
 
@@ -31,7 +30,7 @@ struct QtWorkbench {
         auto* label = widget->findChild<QLabel*>(QString::fromLatin1(name));
         return label->autoFillBackground() ? label->palette().color(QPalette::Window) : QColor();
     }
-    QString BoxText(const char* name) { return widget->findChild<QPlainTextEdit*>(name)->toPlainText(); }
+    QString BoxText(const char* name) { return widget->findChild<QLabel*>(name)->text(); }
 };
 
 }  // namespace selvaris::ui::testing

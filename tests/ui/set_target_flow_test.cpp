@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 #include "modal_driver.h"
 #include "qt_workbench.h"
@@ -30,8 +29,7 @@ TEST(SetTargetThroughWidgets, TypedPermutationWithPhaseBecomesTheTarget) {
     ClickButton(wb.widget.get(), "Command31");
 
     EXPECT_TRUE(entryShown);
-    auto* text2 = wb.widget->findChild<QPlainTextEdit*>("Text2");
-    const QStringList lines = text2->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = wb.BoxText("Text2").split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0].simplified(), "0 1 0 0");
     EXPECT_EQ(lines[3].simplified(), "0 0 0 -i");
@@ -62,7 +60,7 @@ TEST(SetTargetThroughWidgets, NonUnitaryMatrixShowsTheMessageThenTheCheckWindow)
     EXPECT_EQ(message, QString::fromUtf8("この行列はユニタリーではありません"));
     EXPECT_TRUE(checkWindowShown);
     EXPECT_FALSE(wb.registers.TargetIsSet);
-    EXPECT_TRUE(wb.widget->findChild<QPlainTextEdit*>("Text2")->toPlainText().isEmpty());
+    EXPECT_TRUE(wb.BoxText("Text2").isEmpty());
 }
 
 }  // namespace
