@@ -62,7 +62,9 @@ Control& Window::Mutable(std::string_view name) { return Changing(IndexOf(name),
 
 namespace {
 
-void CopyFields(const Control& from, unsigned fields, ControlState& to) {
+// Either way between a control and a kept state: both name their fields alike.
+template <class From, class To>
+void CopyFields(const From& from, unsigned fields, To& to) {
     if (fields & kTextField) to.text = from.text;
     if (fields & kColourField) to.backColour = from.backColour;
     if (fields & kDrawingField) to.drawing = from.drawing;
@@ -204,18 +206,7 @@ void Window::RestoreControlStates(const std::vector<ControlState>& saved) {
 void Window::RestoreFields(std::size_t index, unsigned fields, const ControlState& s) {
     if (SameFields(controls_.at(index), fields, s)) return;
     Control& c = Changing(index, fields);
-    if (fields & kTextField) c.text = s.text;
-    if (fields & kColourField) c.backColour = s.backColour;
-    if (fields & kDrawingField) c.drawing = s.drawing;
-    if (fields & kItemsField) {
-        c.items = s.items;
-        c.selectedIndex = s.selectedIndex;
-    }
-    if (fields & kFlagsField) {
-        c.visible = s.visible;
-        c.enabled = s.enabled;
-        c.outlined = s.outlined;
-    }
+    CopyFields(s, fields, c);
     Notify(c);
 }
 
