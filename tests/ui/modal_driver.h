@@ -18,8 +18,12 @@ inline void WhenModal(const QString& formName, std::function<void(QWidget*)> act
         QWidget* modal = QApplication::activeModalWidget();
         const bool matches = modal && (formName == QLatin1String("QMessageBox") ? qobject_cast<QMessageBox*>(modal) != nullptr
                                                                                : modal->objectName() == formName);
-        if (matches)
+        if (matches) {
+            // As the desktop does when a dialog opens; the platform's own
+            // activation may still be queued behind this timer.
+            if (QApplication::activeWindow() != modal) QApplication::setActiveWindow(modal);
             action(modal);
+        }
         else if (triesLeft > 0)
             WhenModal(formName, std::move(action), triesLeft - 1);
     });
