@@ -31,9 +31,9 @@ std::string Slots(const std::string& text) {
 // Every text a window or message shows has a finished English translation
 // with the same fills, and the file holds nothing else.
 TEST(Translations, TheEnglishFileHasEveryTextAndNothingObsolete) {
-    std::stringstream xml;
-    xml << std::ifstream(SELVARIS_TS_FILE, std::ios::binary).rdbuf();
-    const std::vector<TsMessage> file = ParseTsFile(xml.str());
+    const std::optional<std::vector<TsMessage>> read = ReadTsFile(SELVARIS_TS_FILE);
+    ASSERT_TRUE(read.has_value()) << SELVARIS_TS_FILE;
+    const std::vector<TsMessage>& file = *read;
     const std::vector<SourceText> sources = TranslationSources();
     for (const SourceText& text : sources) {
         const auto entry = std::find_if(file.begin(), file.end(), [&](const TsMessage& m) {

@@ -2,7 +2,7 @@
 // which loads no toolkit: every finished translation, as C++ string literals.
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <optional>
 
 #include "translations/ts_file.h"
 
@@ -35,13 +35,16 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: selvaris_english_table FILE.ts OUT.cpp\n", stderr);
         return 2;
     }
-    std::stringstream ts;
-    ts << std::ifstream(argv[1], std::ios::binary).rdbuf();
+    const std::optional<std::vector<TsMessage>> messages = ReadTsFile(argv[1]);
+    if (!messages) {
+        std::fprintf(stderr, "selvaris_english_table: cannot read %s\n", argv[1]);
+        return 1;
+    }
     std::string cpp = "// Made by the build from " + std::string(argv[1]) +
                       "; edit that file instead.\n#include \"cli/english_texts.h\"\n\nnamespace selvaris {\n\n"
                       "const EnglishText kEnglishTexts[] = {\n";
     std::size_t count = 0;
-    for (const TsMessage& m : ParseTsFile(ts.str())) {
+    for (const TsMessage& m : *messages) {
         if (!m.finished || m.translation.empty()) continue;
         cpp += "    {" + Literal(m.context) + ", " + Literal(m.source) + ", " + Literal(m.translation) + "},\n";
         ++count;

@@ -1,6 +1,8 @@
 #include "translations/ts_file.h"
 
 #include <cstdint>
+#include <fstream>
+#include <sstream>
 
 namespace selvaris::translations {
 
@@ -86,6 +88,13 @@ bool Element(const std::string& xml, const std::string& tag, std::size_t from, s
 }
 
 }  // namespace
+
+std::optional<std::vector<TsMessage>> ReadTsFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream xml;
+    if (!in || !(xml << in.rdbuf())) return std::nullopt;
+    return ParseTsFile(xml.str());
+}
 
 std::vector<TsMessage> ParseTsFile(const std::string& xml) {
     std::vector<TsMessage> messages;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@ struct TsMessage {
 
 // The messages of a .ts file, in file order; other elements are skipped.
 std::vector<TsMessage> ParseTsFile(const std::string& xml);
+
+// The messages of the .ts file at path; nothing when it cannot be read, so
+// that no tool mistakes a missing file for one without translations.
+std::optional<std::vector<TsMessage>> ReadTsFile(const std::string& path);
 
 // A .ts file for the program's English, contexts in the order they first appear.
 std::string WriteTsFile(const std::vector<TsMessage>& messages);

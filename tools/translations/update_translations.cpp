@@ -4,7 +4,7 @@
 // Run by `make translations`.
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <optional>
 
 #include "translations/translation_sources.h"
 #include "translations/ts_file.h"
@@ -16,9 +16,13 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: selvaris_update_translations FILE.ts\n", stderr);
         return 2;
     }
-    std::stringstream old;
-    old << std::ifstream(argv[1], std::ios::binary).rdbuf();
-    const std::vector<TsMessage> existing = ParseTsFile(old.str());
+    // A file that cannot be read is not replaced: its translations would be lost.
+    const std::optional<std::vector<TsMessage>> read = ReadTsFile(argv[1]);
+    if (!read) {
+        std::fprintf(stderr, "selvaris_update_translations: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const std::vector<TsMessage>& existing = *read;
     std::vector<TsMessage> updated;
     int added = 0;
     for (const SourceText& text : TranslationSources()) {
