@@ -108,10 +108,10 @@ void FloorAndSnapPair(const double* x, double scale, double* out) {
 
 }  // namespace
 
-void RoundShowMatrix(SharedRegisters& registers) {
+void RoundShowMatrix(SharedRegisters& registers) { RoundForShow(registers.ShowMatrix, registers.RoundedShowMatrix); }
+
+void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded) {
     static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
-    const ComplexMatrix& source = registers.ShowMatrix;
-    ComplexMatrix& rounded = registers.RoundedShowMatrix;
     const int d = DecimalCount(LargestComponent(source));
 
     // With no decimals every value is already whole and the snap changes nothing.
@@ -185,14 +185,15 @@ void FormatCell(SharedRegisters& registers, std::int16_t row, std::int16_t colum
     registers.CellText.assign(cell, static_cast<std::size_t>(end - cell));
 }
 
-void RenderMatrixText(SharedRegisters& registers) {
-    RoundShowMatrix(registers);
-    const ComplexMatrix& rounded = registers.RoundedShowMatrix;
+namespace {
+
+// The text of an already rounded matrix into text, and its last cell's into cellText.
+void WriteMatrixText(const ComplexMatrix& rounded, std::string& text, std::string& cellText) {
     // Built on the stack and copied once, so a render allocates nothing after the first.
-    char text[kMatrixTextCapacity];
-    char* out = text;
-    char* lastCell = text;
-    char* lastCellEnd = text;
+    char matrixText[kMatrixTextCapacity];
+    char* out = matrixText;
+    char* lastCell = matrixText;
+    char* lastCellEnd = matrixText;
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             // Blank the whole width first: a fixed-size fill the compiler inlines.
@@ -203,9 +204,24 @@ void RenderMatrixText(SharedRegisters& registers) {
         }
         out = Append(out, "\r\n", 2);
     }
+    cellText.assign(lastCell, static_cast<std::size_t>(lastCellEnd - lastCell));
+    text.assign(matrixText, static_cast<std::size_t>(out - matrixText));
+}
+
+}  // namespace
+
+void RenderMatrixText(SharedRegisters& registers) {
+    RoundShowMatrix(registers);
     // The last cell's text stays behind in CellText, as it would after FormatCell.
-    registers.CellText.assign(lastCell, static_cast<std::size_t>(lastCellEnd - lastCell));
-    registers.MatrixText.assign(text, static_cast<std::size_t>(out - text));
+    WriteMatrixText(registers.RoundedShowMatrix, registers.MatrixText, registers.CellText);
+}
+
+std::string MatrixTextOf(const ComplexMatrix& matrix) {
+    ComplexMatrix rounded;
+    RoundForShow(matrix, rounded);
+    std::string text, lastCell;
+    WriteMatrixText(rounded, text, lastCell);
+    return text;
 }
 
 void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,

@@ -15,12 +15,16 @@ std::string FormatNumber(double x);
 
 // Rounds ShowMatrix into RoundedShowMatrix (decimals from the largest component, then the snap).
 void RoundShowMatrix(SharedRegisters& registers);
+void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded);
 
 // Text of element (row, column) of RoundedShowMatrix into CellText.
 void FormatCell(SharedRegisters& registers, std::int16_t row, std::int16_t column);
 
 // ShowMatrix as four lines of four 19-character cells, CR LF after each line, into MatrixText.
 void RenderMatrixText(SharedRegisters& registers);
+
+// The MatrixText RenderMatrixText gives for matrix, leaving the registers alone.
+std::string MatrixTextOf(const ComplexMatrix& matrix);
 
 // Copies matrix into ShowMatrix, renders it and puts MatrixText into the text box.
 void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,

@@ -1,7 +1,10 @@
 #include "core/window.h"
 
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
+
+#include "core/matrix_text.h"
 
 namespace selvaris {
 
@@ -22,33 +25,46 @@ void Window::SetPosition(int leftTwips, int topTwips) {
     if (observer_) observer_->WindowChanged();
 }
 
-bool Window::Has(std::string_view name) const { return index_.find(name) != index_.end(); }
+bool Window::Has(std::string_view name) const { return FindIndex(name).has_value(); }
 
-const Control& Window::Get(std::string_view name) const { return controls_[IndexOf(name)]; }
+const Control& Window::Get(std::string_view name) const { return Written(controls_[IndexOf(name)]); }
 
-namespace {
-
-// Names are a few characters long: a plain loop, not a call into the library.
-bool SameName(const std::string& stored, std::string_view name) {
-    if (stored.size() != name.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (stored[i] != name[i]) return false;
-    return true;
+const std::vector<Control>& Window::Controls() const {
+    for (Control& c : controls_) Written(c);
+    return controls_;
 }
 
-}  // namespace
+Control& Window::Written(Control& control) const {
+    if (control.pendingMatrix) {
+        control.text = MatrixTextOf(*control.pendingMatrix);
+        control.pendingMatrix.reset();
+    }
+    return control;
+}
 
-std::size_t Window::IndexOf(std::string_view name) const {
+std::optional<std::size_t> Window::FindIndex(std::string_view name) const {
     // Literals sit a few bytes apart: every bit of the address goes into the slot.
     const std::uint64_t address = reinterpret_cast<std::uintptr_t>(name.data());
     static_assert(std::tuple_size_v<decltype(recentNames_)> == 1u << 10);
     RecentName& recent = recentNames_[(address * 0x9E3779B97F4A7C15u) >> 54];
-    if (recent.data == name.data() && recent.index < controls_.size() && SameName(controls_[recent.index].name, name))
+    // The slot holds the name itself, so a hit reads nothing of the table.
+    if (recent.data == name.data() && recent.length == name.size() &&
+        std::memcmp(recent.text, name.data(), name.size()) == 0)
         return recent.index;
     auto it = index_.find(name);
-    if (it == index_.end()) throw std::out_of_range(formName_ + " has no control " + std::string(name));
-    recent = {name.data(), it->second};
+    if (it == index_.end()) return std::nullopt;
+    if (name.size() <= sizeof recent.text) {
+        recent.data = name.data();
+        recent.length = static_cast<std::uint8_t>(name.size());
+        std::memcpy(recent.text, name.data(), name.size());
+        recent.index = static_cast<std::uint32_t>(it->second);
+    }
     return it->second;
+}
+
+std::size_t Window::IndexOf(std::string_view name) const {
+    if (const std::optional<std::size_t> index = FindIndex(name)) return *index;
+    throw std::out_of_range(formName_ + " has no control " + std::string(name));
 }
 
 void Window::SetBackColourAt(std::size_t index, Colour colour) {
@@ -58,14 +74,17 @@ void Window::SetBackColourAt(std::size_t index, Colour colour) {
     Notify(c);
 }
 
-Control& Window::Mutable(std::string_view name) { return Changing(IndexOf(name), kAllFields); }
+Control& Window::Mutable(std::string_view name) { return Written(Changing(IndexOf(name), kAllFields)); }
 
 namespace {
 
 // Either way between a control and a kept state: both name their fields alike.
 template <class From, class To>
 void CopyFields(const From& from, unsigned fields, To& to) {
-    if (fields & kTextField) to.text = from.text;
+    if (fields & kTextField) {
+        to.text = from.text;
+        to.pendingMatrix = from.pendingMatrix;
+    }
     if (fields & kColourField) to.backColour = from.backColour;
     if (fields & kDrawingField) to.drawing = from.drawing;
     if (fields & kItemsField) {
@@ -79,8 +98,19 @@ void CopyFields(const From& from, unsigned fields, To& to) {
     }
 }
 
+std::string WrittenText(const std::string& text, const std::shared_ptr<const ComplexMatrix>& pending) {
+    return pending ? MatrixTextOf(*pending) : text;
+}
+
+template <class A, class B>
+bool SameText(const A& a, const B& b) {
+    if (!a.pendingMatrix && !b.pendingMatrix) return a.text == b.text;
+    if (a.pendingMatrix && b.pendingMatrix && a.pendingMatrix->BitwiseEquals(*b.pendingMatrix)) return true;
+    return WrittenText(a.text, a.pendingMatrix) == WrittenText(b.text, b.pendingMatrix);
+}
+
 bool SameFields(const Control& c, unsigned fields, const ControlState& s) {
-    return (!(fields & kTextField) || c.text == s.text) && (!(fields & kColourField) || c.backColour == s.backColour) &&
+    return (!(fields & kTextField) || SameText(c, s)) && (!(fields & kColourField) || c.backColour == s.backColour) &&
            (!(fields & kDrawingField) || c.drawing == s.drawing) &&
            (!(fields & kItemsField) || (c.items == s.items && c.selectedIndex == s.selectedIndex)) &&
            (!(fields & kFlagsField) || (c.visible == s.visible && c.enabled == s.enabled && c.outlined == s.outlined));
@@ -88,16 +118,18 @@ bool SameFields(const Control& c, unsigned fields, const ControlState& s) {
 
 }  // namespace
 
+bool ControlState::operator==(const ControlState& o) const {
+    return SameText(*this, o) && backColour == o.backColour && drawing == o.drawing && items == o.items &&
+           selectedIndex == o.selectedIndex && visible == o.visible && enabled == o.enabled && outlined == o.outlined;
+}
+
 ChangedControl* Window::Keeping(std::size_t index, unsigned fields) {
     if (!recording_) return nullptr;
     if (recorded_.size() < controls_.size()) recorded_.resize(controls_.size(), 0);
     const unsigned missing = fields & ~static_cast<unsigned>(recorded_.at(index));
     if (missing == 0) return nullptr;
     recorded_[index] = static_cast<unsigned char>(recorded_[index] | missing);
-    ChangedControl& kept = record_.emplace_back();
-    kept.index = index;
-    kept.fields = missing;
-    return &kept;
+    return &record_.emplace_back(index, missing);
 }
 
 Control& Window::Changing(std::size_t index, unsigned fields) {
@@ -107,7 +139,14 @@ Control& Window::Changing(std::size_t index, unsigned fields) {
 }
 
 void Window::Notify(const Control& control) {
-    if (observer_) observer_->ControlChanged(control);
+    if (!observer_) return;
+    // A binding reads a visible control's text at once, and a hidden one's
+    // only once it shows it (and so through Get or Controls).
+    if (control.visible && control.pendingMatrix) {
+        observer_->ControlChanged(Written(controls_[IndexOf(control.name)]));
+        return;
+    }
+    observer_->ControlChanged(control);
 }
 
 Control& Window::AddControl(const ControlLayout& layout) {
@@ -133,10 +172,32 @@ Control& Window::AddControl(const ControlLayout& layout) {
 void Window::SetText(std::string_view name, const std::string& text) {
     const std::size_t index = IndexOf(name);
     Control& c = controls_[index];
-    if (c.text == text) return;
+    // A pending text is not written just to be compared: it counts as a change.
+    if (!c.pendingMatrix && c.text == text) return;
     // The text it had goes to the record whole: it is about to be dropped.
-    if (ChangedControl* kept = Keeping(index, kTextField)) kept->before.text = std::move(c.text);
+    if (ChangedControl* kept = Keeping(index, kTextField)) {
+        kept->before.text = std::move(c.text);
+        kept->before.pendingMatrix = std::move(c.pendingMatrix);
+    }
+    c.pendingMatrix.reset();
     c.text = text;
+    Notify(c);
+}
+
+void Window::SetMatrixText(std::string_view name, const ComplexMatrix& matrix) {
+    const std::size_t index = IndexOf(name);
+    Control& c = controls_[index];
+    if (c.visible) {
+        SetText(name, MatrixTextOf(matrix));
+        return;
+    }
+    if (c.pendingMatrix && c.pendingMatrix->BitwiseEquals(matrix)) return;
+    if (ChangedControl* kept = Keeping(index, kTextField)) {
+        kept->before.text = std::move(c.text);
+        kept->before.pendingMatrix = std::move(c.pendingMatrix);
+    }
+    c.text.clear();
+    c.pendingMatrix = std::make_shared<const ComplexMatrix>(matrix);
     Notify(c);
 }
 
@@ -258,7 +319,7 @@ void Window::ClickAt(const std::string& name, int xTwips, int yTwips) {
 
 void Window::TypeText(const std::string& name, const std::string& text) {
     if (!Accepts(name)) return;
-    Control& c = Changing(IndexOf(name), kTextField);
+    Control& c = Written(Changing(IndexOf(name), kTextField));
     if (c.text == text) return;
     c.text = text;
     Notify(c);

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/complex_matrix.h"
 #include "core/drawing.h"
 
 namespace selvaris {
@@ -44,6 +47,9 @@ struct Control {
     std::string name;
     ControlKind kind = ControlKind::Label;
     std::string text;  // caption of buttons and labels, text of text boxes
+    // While set, the text is this matrix's rendering, not yet written: the
+    // window writes it before anyone outside can read the control.
+    std::shared_ptr<const ComplexMatrix> pendingMatrix;
     int left = 0;
     int top = 0;
     int width = 0;
@@ -70,6 +76,7 @@ struct Control {
 // What the user and the handlers can change in a control, saved to be put back.
 struct ControlState {
     std::string text;
+    std::shared_ptr<const ComplexMatrix> pendingMatrix;  // as in Control
     std::optional<Colour> backColour;
     Drawing drawing;
     std::vector<std::string> items;
@@ -78,7 +85,8 @@ struct ControlState {
     bool enabled = true;
     bool outlined = false;
 
-    bool operator==(const ControlState&) const = default;
+    // Texts compare as written, whether or not either is still pending.
+    bool operator==(const ControlState& other) const;
 };
 
 // The parts of a control's state that a change record keeps apart, so that
@@ -95,6 +103,11 @@ enum ControlField : unsigned {
 // A control as it was before the first change of a change record: the fields
 // named hold what it had, the others are left empty.
 struct ChangedControl {
+    ChangedControl() = default;
+    // Built in place member by member: value-initialising the whole entry
+    // first would clear it in one slow string instruction on every change.
+    ChangedControl(std::size_t changedIndex, unsigned keptFields) : index(changedIndex), fields(keptFields) {}
+
     std::size_t index = 0;
     unsigned fields = 0;
     ControlState before;
@@ -130,7 +143,7 @@ public:
     void SetCaption(const std::string& caption);
     void SetPosition(int leftTwips, int topTwips);
 
-    const std::vector<Control>& Controls() const { return controls_; }
+    const std::vector<Control>& Controls() const;
     bool Has(std::string_view name) const;
     // Throws std::out_of_range for a name the window does not have.
     const Control& Get(std::string_view name) const;
@@ -139,10 +152,14 @@ public:
     // A control's place in the table, for code that repaints many controls
     // often and would otherwise look each one up by name every time.
     std::size_t IndexOf(std::string_view name) const;
-    const Control& ControlAt(std::size_t index) const { return controls_.at(index); }
+    const Control& ControlAt(std::size_t index) const { return Written(controls_.at(index)); }
     void SetBackColourAt(std::size_t index, Colour colour);
 
     void SetText(std::string_view name, const std::string& text);
+    // A matrix text box's text: the matrix as RenderMatrixText writes it. A
+    // hidden box, which only a few readers ever look at, writes it when first read.
+    void SetMatrixText(std::string_view name, const ComplexMatrix& matrix);
+    bool IsVisible(std::string_view name) const { return controls_[IndexOf(name)].visible; }
     void SetEnabled(std::string_view name, bool enabled);
     void SetVisible(std::string_view name, bool visible);
     void SetBackColour(std::string_view name, Colour colour);
@@ -237,6 +254,8 @@ private:
     // in; null when there is nothing to keep.
     ChangedControl* Keeping(std::size_t index, unsigned fields);
     void RestoreFields(std::size_t index, unsigned fields, const ControlState& state);
+    // The control with its pending text written.
+    Control& Written(Control& control) const;
 
     std::string formName_;
     std::string caption_;
@@ -246,7 +265,8 @@ private:
     int top_ = 0;
     bool loaded_ = false;
     bool closed_ = false;
-    std::vector<Control> controls_;
+    // Mutable only to write a pending matrix text when it is read.
+    mutable std::vector<Control> controls_;
     // Names looked up by content, without a std::string made for each look.
     struct NameHash {
         using is_transparent = void;
@@ -258,8 +278,11 @@ private:
     // The name itself is always compared, so a reused address is harmless.
     struct RecentName {
         const char* data = nullptr;
-        std::size_t index = 0;
+        std::uint32_t index = 0;
+        std::uint8_t length = 0;
+        char text[19] = {};  // longer names are not kept
     };
+    std::optional<std::size_t> FindIndex(std::string_view name) const;
     mutable std::array<RecentName, 1024> recentNames_{};  // the slot: the top 10 bits of a hash
     WindowObserver* observer_ = nullptr;
     bool textsShown_ = true;

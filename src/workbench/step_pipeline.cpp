@@ -50,6 +50,13 @@ void Form1::ShowMatrixIn(const char* box, const ComplexMatrix& matrix) {
         registers_.ShowMatrix = matrix;
         return;
     }
+    // A hidden box's text is written only if something reads it; the
+    // registers are left as a window nobody looks at leaves them.
+    if (!IsVisible(box)) {
+        registers_.ShowMatrix = matrix;
+        SetMatrixText(box, matrix);
+        return;
+    }
     rendered_.Render(registers_, matrix);
     SetText(box, registers_.MatrixText);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/matrix_text.h"
 #include "core/window.h"
 
 namespace selvaris {
@@ -11,11 +12,22 @@ namespace {
 
 class CountingObserver : public WindowObserver {
 public:
-    void ControlChanged(const Control&) override { ++changes; }
+    void ControlChanged(const Control& control) override {
+        ++changes;
+        lastText = control.text;
+    }
     void WindowChanged() override {}
     void Closed() override {}
     int changes = 0;
+    std::string lastText;
 };
+
+ComplexMatrix Scaled(double s) {
+    ComplexMatrix m = ComplexMatrix::Identity();
+    m.re(3, 0) = s;
+    m.im(1, 2) = -s / 3;
+    return m;
+}
 
 class RecordedWindow : public Window {
 public:
@@ -36,7 +48,8 @@ TEST(ChangeRecord, PutsBackEveryFieldOfAnyRunOfChanges) {
         const std::vector<ControlState> before = w.SaveControlStates();
         for (int change = 0; change < 12; ++change) {
             const std::string name = "c" + std::to_string(rng() % 6);
-            switch (rng() % 8) {
+            switch (rng() % 9) {
+                case 8: w.SetMatrixText(name, Scaled(static_cast<double>(rng() % 3))); break;
                 case 0: w.SetText(name, std::to_string(rng() % 3)); break;
                 case 1: w.SetBackColour(name, rng() % 2 ? kRed : kLightGrey); break;
                 case 2: w.SetEnabled(name, rng() % 2 == 0); break;
@@ -75,6 +88,38 @@ TEST(ChangeRecord, SettersThatChangeNothingTellNobody) {
     w.TakeChangeRecord();
     w.SetText("c0", "t");
     EXPECT_TRUE(w.TakeChangeRecord().empty());
+}
+
+// A hidden box's matrix text is written only when read, and reads the same
+// wherever it is read; a visible one, or one shown later, is written for the binding.
+TEST(PendingMatrixText, ReadsAsItsRenderingFromEveryReader) {
+    const ComplexMatrix m = Scaled(0.25);
+    const std::string expected = MatrixTextOf(m);
+    using Read = std::string (*)(RecordedWindow&);
+    const Read readers[] = {
+        [](RecordedWindow& w) { return w.Text("c1"); },
+        [](RecordedWindow& w) { return w.ControlAt(w.IndexOf("c1")).text; },
+        [](RecordedWindow& w) { return w.Controls()[1].text; },
+        [](RecordedWindow& w) { return w.Mutable("c1").text; },
+    };
+    for (const Read read : readers) {
+        RecordedWindow w;
+        CountingObserver observer;
+        w.SetObserver(&observer);
+        w.SetVisible("c1", false);
+        w.TakeChangeRecord();
+        const std::vector<ControlState> blank = w.SaveControlStates();
+        w.SetMatrixText("c1", m);
+        EXPECT_NE(w.SaveControlStates(), blank);
+        EXPECT_EQ(read(w), expected);
+        w.RestoreChanged(w.TakeChangeRecord());
+        EXPECT_EQ(w.Text("c1"), "");
+        w.SetMatrixText("c1", m);
+        w.SetVisible("c1", true);
+        EXPECT_EQ(observer.lastText, expected);
+        w.SetMatrixText("c0", Scaled(2));
+        EXPECT_EQ(observer.lastText, MatrixTextOf(Scaled(2)));
+    }
 }
 
 }  // namespace
