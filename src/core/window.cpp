@@ -48,7 +48,7 @@ std::optional<std::size_t> Window::FindIndex(std::string_view name) const {
     static_assert(std::tuple_size_v<decltype(recentNames_)> == 1u << 10);
     RecentName& recent = recentNames_[(address * 0x9E3779B97F4A7C15u) >> 54];
     // The slot holds the name itself, so a hit reads nothing of the table.
-    if (recent.data == name.data() && recent.length == name.size() &&
+    if (recent.data != nullptr && recent.data == name.data() && recent.length == name.size() &&
         std::memcmp(recent.text, name.data(), name.size()) == 0)
         return recent.index;
     auto it = index_.find(name);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,21 @@ TEST(ChangeRecord, SettersThatChangeNothingTellNobody) {
     w.TakeChangeRecord();
     w.SetText("c0", "t");
     EXPECT_TRUE(w.TakeChangeRecord().empty());
+}
+
+// A name is found by what it says, wherever its characters are kept.
+TEST(ControlNames, AreFoundByContentOnly) {
+    RecordedWindow w;
+    std::string reused = "c3";
+    EXPECT_EQ(w.IndexOf(reused), 3u);
+    reused = "c4";  // the same buffer now names another control
+    EXPECT_EQ(w.IndexOf(reused), 4u);
+    reused = "c9";
+    EXPECT_FALSE(w.Has(reused));
+    for (const std::string_view unknown : {std::string_view{}, std::string_view(""), std::string_view("c0x")}) {
+        EXPECT_FALSE(w.Has(unknown));
+        EXPECT_THROW(w.IndexOf(unknown), std::out_of_range);
+    }
 }
 
 // A hidden box's matrix text is written only when read, and reads the same
