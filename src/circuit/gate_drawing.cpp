@@ -1,5 +1,7 @@
 #include "circuit/gate_shape.h"
 
+#include <array>
+
 namespace selvaris {
 namespace {
 
@@ -63,6 +65,17 @@ Drawing DrawGateShape(GateShape shape) {
         default: break;
     }
     return d;
+}
+
+const Drawing& GateShapeDrawing(GateShape shape) {
+    // A step redraws one of a few pictures: each is built once.
+    static const std::array<Drawing, kShapeCount> drawings = [] {
+        std::array<Drawing, kShapeCount> all;
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = DrawGateShape(static_cast<GateShape>(i));
+        return all;
+    }();
+    static const Drawing kBlank = DrawGateShape(kNoShape);
+    return shape >= 0 && static_cast<std::size_t>(shape) < drawings.size() ? drawings[static_cast<std::size_t>(shape)] : kBlank;
 }
 
 }  // namespace selvaris

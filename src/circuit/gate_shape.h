@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/complex_matrix.h"
@@ -19,6 +20,7 @@ inline constexpr GateShape kShapeBottomWireOnly = 4;     // one block on (0,1) a
 inline constexpr GateShape kShapeTopWireOnly = 5;        // one block on (0,2) and (1,3)
 inline constexpr GateShape kShapeWiresOnly = 6;          // a multiple of the identity
 inline constexpr GateShape kNoShape = -1;
+inline constexpr std::size_t kShapeCount = 7;  // the codes 0 to 6
 
 // The code of the first rule that matches, else defaultShape. Zero means both
 // parts within [-tolerance, tolerance]; the diagonal tests that pick a control
@@ -27,5 +29,7 @@ GateShape ClassifyGateShape(const ComplexMatrix& gate, GateShape defaultShape, d
 
 // The picture of a code as drawing steps in twips, starting with a clear.
 Drawing DrawGateShape(GateShape shape);
+// The same picture, built once for the program.
+const Drawing& GateShapeDrawing(GateShape shape);
 
 }  // namespace selvaris

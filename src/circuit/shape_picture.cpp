@@ -33,7 +33,7 @@ std::optional<GateShape> ParseShapeCode(const std::string& text) {
 }
 
 void DrawShapeInto(Window& form, const std::string& picture, GateShape shape) {
-    form.Draw(picture, DrawGateShape(shape));
+    form.Draw(picture, GateShapeDrawing(shape));
 }
 
 bool DrawTypedShape(Window& form, Platform& platform) {

@@ -220,7 +220,15 @@ void Window::SetVisible(std::string_view name, bool visible) {
 void Window::SetBackColour(std::string_view name, Colour colour) { SetBackColourAt(IndexOf(name), colour); }
 
 void Window::Draw(std::string_view name, const Drawing& steps) {
-    Control& c = Changing(IndexOf(name), kDrawingField);
+    const std::size_t index = IndexOf(name);
+    Control& c = controls_[index];
+    if (!steps.empty() && steps.front().kind == PrimitiveKind::Clear) {
+        // What is about to be erased goes to the record whole, not copied.
+        if (ChangedControl* kept = Keeping(index, kDrawingField)) kept->before.drawing = std::move(c.drawing);
+        c.drawing.clear();
+    } else {
+        Changing(index, kDrawingField);
+    }
     for (const DrawPrimitive& p : steps) {
         if (p.kind == PrimitiveKind::Clear)
             c.drawing.clear();

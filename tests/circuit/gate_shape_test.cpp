@@ -133,6 +133,7 @@ class DrawShape : public ::testing::TestWithParam<DrawingCase> {};
 
 TEST_P(DrawShape, DrawsThePrimitivesInOrder) {
     EXPECT_EQ(DrawGateShape(GetParam().shape), GetParam().expected);
+    EXPECT_EQ(GateShapeDrawing(GetParam().shape), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

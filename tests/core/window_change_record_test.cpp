@@ -57,7 +57,10 @@ TEST(ChangeRecord, PutsBackEveryFieldOfAnyRunOfChanges) {
                 case 3: w.SetVisible(name, rng() % 2 == 0); break;
                 case 4: w.SetOutlined(name, rng() % 2 == 0); break;
                 case 5: w.SetItems(name, {"a", "b"}, static_cast<int>(rng() % 3) - 1); break;
-                case 6: w.Draw(name, {ClearPrimitive()}); break;
+                case 6:
+                    if (rng() % 2) w.Draw(name, {ClearPrimitive()});
+                    else w.Draw(name, {{PrimitiveKind::Line, 0, 0, 9, 9, 0, kRed}});
+                    break;
                 default: w.Mutable(name).text += "x"; break;
             }
         }
