@@ -25,7 +25,7 @@ void Window::SetPosition(int leftTwips, int topTwips) {
     if (observer_) observer_->WindowChanged();
 }
 
-bool Window::Has(std::string_view name) const { return FindIndex(name).has_value(); }
+bool Window::Has(std::string_view name) const { return FindIndex(name) != kNoControl; }
 
 const Control& Window::Get(std::string_view name) const { return Written(controls_[IndexOf(name)]); }
 
@@ -42,7 +42,7 @@ Control& Window::Written(Control& control) const {
     return control;
 }
 
-std::optional<std::size_t> Window::FindIndex(std::string_view name) const {
+std::size_t Window::FindIndex(std::string_view name) const {
     // Literals sit a few bytes apart: every bit of the address goes into the slot.
     const std::uint64_t address = reinterpret_cast<std::uintptr_t>(name.data());
     static_assert(std::tuple_size_v<decltype(recentNames_)> == 1u << 10);
@@ -52,7 +52,7 @@ std::optional<std::size_t> Window::FindIndex(std::string_view name) const {
         std::memcmp(recent.text, name.data(), name.size()) == 0)
         return recent.index;
     auto it = index_.find(name);
-    if (it == index_.end()) return std::nullopt;
+    if (it == index_.end()) return kNoControl;
     if (name.size() <= sizeof recent.text) {
         recent.data = name.data();
         recent.length = static_cast<std::uint8_t>(name.size());
@@ -63,8 +63,9 @@ std::optional<std::size_t> Window::FindIndex(std::string_view name) const {
 }
 
 std::size_t Window::IndexOf(std::string_view name) const {
-    if (const std::optional<std::size_t> index = FindIndex(name)) return *index;
-    throw std::out_of_range(formName_ + " has no control " + std::string(name));
+    const std::size_t index = FindIndex(name);
+    if (index == kNoControl) throw std::out_of_range(formName_ + " has no control " + std::string(name));
+    return index;
 }
 
 void Window::SetBackColourAt(std::size_t index, Colour colour) {
