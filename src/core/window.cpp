@@ -1,5 +1,6 @@
 #include "core/window.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
@@ -283,7 +284,10 @@ void Window::RestoreFields(std::size_t index, unsigned fields, const ControlStat
 std::vector<ChangedControl> Window::TakeChangeRecord() {
     std::vector<ChangedControl> taken;
     taken.swap(record_);
-    record_.reserve(taken.size());  // the next run of changes is likely as long
+    // Room for the longest run so far: growing the record mid-run would move
+    // every entry kept until then.
+    longestRecord_ = std::max(longestRecord_, taken.size());
+    record_.reserve(longestRecord_);
     recorded_.assign(controls_.size(), 0);
     recording_ = true;
     return taken;

@@ -293,6 +293,7 @@ private:
     bool recording_ = false;
     std::vector<unsigned char> recorded_;  // by control: the fields kept in record_ already
     std::vector<ChangedControl> record_;
+    std::size_t longestRecord_ = 0;
 };
 
 }  // namespace selvaris
