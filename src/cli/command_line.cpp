@@ -58,12 +58,9 @@ std::string Counted(std::size_t n, const char* noun) {
 }
 
 std::string FactorText(const ComplexMatrix& factor) {
-    SharedRegisters scratch;
-    scratch.ShowMatrix = factor;
-    RenderMatrixText(scratch);
     // The window's text, each line without the padding of its last cell.
     std::string text;
-    for (char ch : scratch.MatrixText) {
+    for (char ch : MatrixTextOf(factor)) {
         if (ch == '\r') continue;
         if (ch == '\n')
             while (!text.empty() && text.back() == ' ') text.pop_back();

@@ -140,15 +140,20 @@ Control& Window::Changing(std::size_t index, unsigned fields) {
     return c;
 }
 
-void Window::Notify(const Control& control) {
+void Window::Notify(Control& control) {
     if (!observer_) return;
     // A binding reads a visible control's text at once, and a hidden one's
     // only once it shows it (and so through Get or Controls).
-    if (control.visible && control.pendingMatrix) {
-        observer_->ControlChanged(Written(controls_[IndexOf(control.name)]));
-        return;
-    }
+    if (control.visible) Written(control);
     observer_->ControlChanged(control);
+}
+
+void Window::KeepTextBefore(std::size_t index, Control& c) {
+    // The text it had goes to the record whole: it is about to be dropped.
+    if (ChangedControl* kept = Keeping(index, kTextField)) {
+        kept->before.text = std::move(c.text);
+        kept->before.pendingMatrix = std::move(c.pendingMatrix);
+    }
 }
 
 Control& Window::AddControl(const ControlLayout& layout) {
@@ -176,11 +181,7 @@ void Window::SetText(std::string_view name, const std::string& text) {
     Control& c = controls_[index];
     // A pending text is not written just to be compared: it counts as a change.
     if (!c.pendingMatrix && c.text == text) return;
-    // The text it had goes to the record whole: it is about to be dropped.
-    if (ChangedControl* kept = Keeping(index, kTextField)) {
-        kept->before.text = std::move(c.text);
-        kept->before.pendingMatrix = std::move(c.pendingMatrix);
-    }
+    KeepTextBefore(index, c);
     c.pendingMatrix.reset();
     c.text = text;
     Notify(c);
@@ -189,15 +190,8 @@ void Window::SetText(std::string_view name, const std::string& text) {
 void Window::SetMatrixText(std::string_view name, const ComplexMatrix& matrix) {
     const std::size_t index = IndexOf(name);
     Control& c = controls_[index];
-    if (c.visible) {
-        SetText(name, MatrixTextOf(matrix));
-        return;
-    }
     if (c.pendingMatrix && c.pendingMatrix->BitwiseEquals(matrix)) return;
-    if (ChangedControl* kept = Keeping(index, kTextField)) {
-        kept->before.text = std::move(c.text);
-        kept->before.pendingMatrix = std::move(c.pendingMatrix);
-    }
+    KeepTextBefore(index, c);
     c.text.clear();
     c.pendingMatrix = std::make_shared<const ComplexMatrix>(matrix);
     Notify(c);

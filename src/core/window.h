@@ -156,8 +156,8 @@ public:
     void SetBackColourAt(std::size_t index, Colour colour);
 
     void SetText(std::string_view name, const std::string& text);
-    // A matrix text box's text: the matrix as RenderMatrixText writes it. A
-    // hidden box, which only a few readers ever look at, writes it when first read.
+    // A matrix text box's text: the matrix as RenderMatrixText writes it,
+    // written when first read (a hidden box's seldom is) or shown.
     void SetMatrixText(std::string_view name, const ComplexMatrix& matrix);
     bool IsVisible(std::string_view name) const { return controls_[IndexOf(name)].visible; }
     void SetEnabled(std::string_view name, bool enabled);
@@ -236,7 +236,7 @@ protected:
     Control& Mutable(std::string_view name);
     // Enter anywhere in the window that is not a button or a list runs this button while it is visible.
     void MakeDefaultButton(const std::string& name) { Mutable(name).isDefault = true; }
-    void Notify(const Control& control);
+    void Notify(Control& control);
 
     virtual void OnLoad() {}
     virtual void OnUnload() {}
@@ -256,6 +256,8 @@ private:
     void RestoreFields(std::size_t index, unsigned fields, const ControlState& state);
     // The control with its pending text written.
     Control& Written(Control& control) const;
+    // Before a text is replaced: the change record takes it (pending or not).
+    void KeepTextBefore(std::size_t index, Control& control);
 
     std::string formName_;
     std::string caption_;

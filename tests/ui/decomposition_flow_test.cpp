@@ -90,10 +90,7 @@ TEST(DecompositionThroughWidgets, TheQftPresetDecomposedByMouseToItsFactorList) 
     const int factors = wb.form.State().StepCount;
     ASSERT_GE(factors, 2);
     for (int k = 0; k < factors; ++k) {
-        SharedRegisters scratch;
-        scratch.ShowMatrix = wb.form.State().FactorHist.at(k);
-        RenderMatrixText(scratch);
-        EXPECT_EQ(wb.BoxText("Text14").trimmed(), AsShown(scratch.MatrixText)) << k;
+        EXPECT_EQ(wb.BoxText("Text14").trimmed(), AsShown(MatrixTextOf(wb.form.State().FactorHist.at(k)))) << k;
         EXPECT_EQ(wb.widget->findChild<QLabel*>("Label7")->text(), QString::number(k));
         ClickButton(wb.widget.get(), "Command39");
     }

@@ -18,12 +18,7 @@ using testing::kInvSqrt2;
 using testing::MaxDifference;
 using testing::WorkbenchFlow;
 
-std::string Render(const ComplexMatrix& m) {
-    SharedRegisters scratch;
-    scratch.ShowMatrix = m;
-    RenderMatrixText(scratch);
-    return scratch.MatrixText;
-}
+std::string Render(const ComplexMatrix& m) { return MatrixTextOf(m); }
 
 const char* const kPlan[] = {"la30", "la20", "la10", "la21", "la31", "la32"};
 
