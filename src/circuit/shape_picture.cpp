@@ -32,7 +32,7 @@ std::optional<GateShape> ParseShapeCode(const std::string& text) {
     return static_cast<GateShape>(value);
 }
 
-void DrawShapeInto(Window& form, const std::string& picture, GateShape shape) {
+void DrawShapeInto(Window& form, ControlName picture, GateShape shape) {
     form.Draw(picture, GateShapeDrawing(shape));
 }
 

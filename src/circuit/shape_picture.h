@@ -20,7 +20,7 @@ inline constexpr const char* kShapeCodeTitle = "メッセージ";
 std::optional<GateShape> ParseShapeCode(const std::string& text);
 
 // Draws a code into a picture box: the clear, then the picture of the code.
-void DrawShapeInto(Window& form, const std::string& picture, GateShape shape);
+void DrawShapeInto(Window& form, ControlName picture, GateShape shape);
 
 // The hidden picture test: the code typed in Textd1 drawn into Picture1. Text
 // that is no code is refused with a message and leaves the picture as it was.

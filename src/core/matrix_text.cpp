@@ -224,8 +224,7 @@ std::string MatrixTextOf(const ComplexMatrix& matrix) {
     return text;
 }
 
-void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,
-                   const std::string& textBox) {
+void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window, ControlName textBox) {
     registers.ShowMatrix = matrix;
     if (!window.TextsShown()) return;
     RenderMatrixText(registers);

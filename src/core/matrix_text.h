@@ -27,7 +27,6 @@ void RenderMatrixText(SharedRegisters& registers);
 std::string MatrixTextOf(const ComplexMatrix& matrix);
 
 // Copies matrix into ShowMatrix, renders it and puts MatrixText into the text box.
-void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window,
-                   const std::string& textBox);
+void ShowInTextBox(SharedRegisters& registers, const ComplexMatrix& matrix, Window& window, ControlName textBox);
 
 }  // namespace selvaris

@@ -26,9 +26,9 @@ void Window::SetPosition(int leftTwips, int topTwips) {
     if (observer_) observer_->WindowChanged();
 }
 
-bool Window::Has(std::string_view name) const { return FindIndex(name) != kNoControl; }
+bool Window::Has(ControlName name) const { return FindIndex(name) != kNoControl; }
 
-const Control& Window::Get(std::string_view name) const { return Written(controls_[IndexOf(name)]); }
+const Control& Window::Get(ControlName name) const { return Written(controls_[IndexOf(name)]); }
 
 const std::vector<Control>& Window::Controls() const {
     for (Control& c : controls_) Written(c);
@@ -43,7 +43,18 @@ Control& Window::Written(Control& control) const {
     return control;
 }
 
-std::size_t Window::FindIndex(std::string_view name) const {
+std::size_t Window::FindIndex(ControlName name) const {
+    if (name.Slot() != ControlName::kNoSlot) {
+        SlottedName& slotted = slottedNames_[static_cast<std::size_t>(name.Slot())];
+        if (slotted.data == name.data() && slotted.length == name.size()) return slotted.index;
+        const std::size_t index = FindUnslotted(name);
+        if (index != kNoControl) slotted = {name.data(), name.size(), index};
+        return index;
+    }
+    return FindUnslotted(name);
+}
+
+std::size_t Window::FindUnslotted(std::string_view name) const {
     // Literals sit a few bytes apart: every bit of the address goes into the slot.
     const std::uint64_t address = reinterpret_cast<std::uintptr_t>(name.data());
     static_assert(std::tuple_size_v<decltype(recentNames_)> == 1u << 10);
@@ -63,7 +74,7 @@ std::size_t Window::FindIndex(std::string_view name) const {
     return it->second;
 }
 
-std::size_t Window::IndexOf(std::string_view name) const {
+std::size_t Window::IndexOf(ControlName name) const {
     const std::size_t index = FindIndex(name);
     if (index == kNoControl) throw std::out_of_range(formName_ + " has no control " + std::string(name));
     return index;
@@ -76,7 +87,7 @@ void Window::SetBackColourAt(std::size_t index, Colour colour) {
     Notify(c);
 }
 
-Control& Window::Mutable(std::string_view name) { return Written(Changing(IndexOf(name), kAllFields)); }
+Control& Window::Mutable(ControlName name) { return Written(Changing(IndexOf(name), kAllFields)); }
 
 namespace {
 
@@ -176,7 +187,7 @@ Control& Window::AddControl(const ControlLayout& layout) {
     return controls_.back();
 }
 
-void Window::SetText(std::string_view name, const std::string& text) {
+void Window::SetText(ControlName name, const std::string& text) {
     const std::size_t index = IndexOf(name);
     Control& c = controls_[index];
     // A pending text is not written just to be compared: it counts as a change.
@@ -187,7 +198,7 @@ void Window::SetText(std::string_view name, const std::string& text) {
     Notify(c);
 }
 
-void Window::SetMatrixText(std::string_view name, const ComplexMatrix& matrix) {
+void Window::SetMatrixText(ControlName name, const ComplexMatrix& matrix) {
     const std::size_t index = IndexOf(name);
     Control& c = controls_[index];
     if (c.pendingMatrix && c.pendingMatrix->BitwiseEquals(matrix)) return;
@@ -197,7 +208,7 @@ void Window::SetMatrixText(std::string_view name, const ComplexMatrix& matrix) {
     Notify(c);
 }
 
-void Window::SetEnabled(std::string_view name, bool enabled) {
+void Window::SetEnabled(ControlName name, bool enabled) {
     const std::size_t index = IndexOf(name);
     if (controls_[index].enabled == enabled) return;
     Control& c = Changing(index, kFlagsField);
@@ -205,7 +216,7 @@ void Window::SetEnabled(std::string_view name, bool enabled) {
     Notify(c);
 }
 
-void Window::SetVisible(std::string_view name, bool visible) {
+void Window::SetVisible(ControlName name, bool visible) {
     const std::size_t index = IndexOf(name);
     if (controls_[index].visible == visible) return;
     Control& c = Changing(index, kFlagsField);
@@ -213,9 +224,9 @@ void Window::SetVisible(std::string_view name, bool visible) {
     Notify(c);
 }
 
-void Window::SetBackColour(std::string_view name, Colour colour) { SetBackColourAt(IndexOf(name), colour); }
+void Window::SetBackColour(ControlName name, Colour colour) { SetBackColourAt(IndexOf(name), colour); }
 
-void Window::Draw(std::string_view name, const Drawing& steps) {
+void Window::Draw(ControlName name, const Drawing& steps) {
     const std::size_t index = IndexOf(name);
     Control& c = controls_[index];
     if (!steps.empty() && steps.front().kind == PrimitiveKind::Clear) {
@@ -234,22 +245,22 @@ void Window::Draw(std::string_view name, const Drawing& steps) {
     Notify(c);
 }
 
-void Window::ClearPicture(std::string_view name) { Draw(name, {ClearPrimitive()}); }
+void Window::ClearPicture(ControlName name) { Draw(name, {ClearPrimitive()}); }
 
-void Window::SetItems(std::string_view name, std::vector<std::string> items, int selectedIndex) {
+void Window::SetItems(ControlName name, std::vector<std::string> items, int selectedIndex) {
     Control& c = Changing(IndexOf(name), kItemsField);
     c.items = std::move(items);
     c.selectedIndex = (selectedIndex >= 0 && selectedIndex < static_cast<int>(c.items.size())) ? selectedIndex : -1;
     Notify(c);
 }
 
-void Window::SetSelectedIndex(std::string_view name, int index) {
+void Window::SetSelectedIndex(ControlName name, int index) {
     Control& c = Changing(IndexOf(name), kItemsField);
     c.selectedIndex = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
     Notify(c);
 }
 
-void Window::SetOutlined(std::string_view name, bool outlined) {
+void Window::SetOutlined(ControlName name, bool outlined) {
     const std::size_t index = IndexOf(name);
     if (controls_[index].outlined == outlined) return;
     Control& c = Changing(index, kFlagsField);
@@ -291,7 +302,7 @@ void Window::RestoreChanged(const std::vector<ChangedControl>& changed) {
     for (const ChangedControl& c : changed) RestoreFields(c.index, c.fields, c.before);
 }
 
-void Window::RequestFocus(const std::string& name) {
+void Window::RequestFocus(ControlName name) {
     if (!Accepts(name)) return;
     requestedFocus_ = name;
     if (observer_) observer_->FocusRequested(Get(name));
@@ -310,14 +321,14 @@ void Window::Close() {
     if (observer_) observer_->Closed();
 }
 
-bool Window::Accepts(const std::string& name) const {
-    if (closed_ || !Has(name)) return false;
-    const Control& c = Get(name);
-    return c.visible && c.enabled;
+bool Window::Accepts(ControlName name) const {
+    if (closed_) return false;
+    const std::size_t index = FindIndex(name);
+    return index != kNoControl && controls_[index].visible && controls_[index].enabled;
 }
 
-void Window::Click(const std::string& name) {
-    if (Accepts(name)) OnClick(name);
+void Window::Click(ControlName name) {
+    if (Accepts(name)) OnClick(std::string(name));
 }
 
 void Window::ClickAt(const std::string& name, int xTwips, int yTwips) {

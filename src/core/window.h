@@ -12,6 +12,7 @@
 
 #include "core/colour.h"
 #include "core/complex_matrix.h"
+#include "core/control_name.h"
 #include "core/drawing.h"
 
 namespace selvaris {
@@ -144,31 +145,31 @@ public:
     void SetPosition(int leftTwips, int topTwips);
 
     const std::vector<Control>& Controls() const;
-    bool Has(std::string_view name) const;
+    bool Has(ControlName name) const;
     // Throws std::out_of_range for a name the window does not have.
-    const Control& Get(std::string_view name) const;
-    const std::string& Text(std::string_view name) const { return Get(name).text; }
+    const Control& Get(ControlName name) const;
+    const std::string& Text(ControlName name) const { return Get(name).text; }
 
     // A control's place in the table, for code that repaints many controls
     // often and would otherwise look each one up by name every time.
-    std::size_t IndexOf(std::string_view name) const;
+    std::size_t IndexOf(ControlName name) const;
     const Control& ControlAt(std::size_t index) const { return Written(controls_.at(index)); }
     void SetBackColourAt(std::size_t index, Colour colour);
 
-    void SetText(std::string_view name, const std::string& text);
+    void SetText(ControlName name, const std::string& text);
     // A matrix text box's text: the matrix as RenderMatrixText writes it,
     // written when first read (a hidden box's seldom is) or shown.
-    void SetMatrixText(std::string_view name, const ComplexMatrix& matrix);
-    bool IsVisible(std::string_view name) const { return controls_[IndexOf(name)].visible; }
-    void SetEnabled(std::string_view name, bool enabled);
-    void SetVisible(std::string_view name, bool visible);
-    void SetBackColour(std::string_view name, Colour colour);
+    void SetMatrixText(ControlName name, const ComplexMatrix& matrix);
+    bool IsVisible(ControlName name) const { return controls_[IndexOf(name)].visible; }
+    void SetEnabled(ControlName name, bool enabled);
+    void SetVisible(ControlName name, bool visible);
+    void SetBackColour(ControlName name, Colour colour);
     // Applies drawing steps to a picture box: a Clear erases what was there.
-    void Draw(std::string_view name, const Drawing& steps);
-    void ClearPicture(std::string_view name);
-    void SetItems(std::string_view name, std::vector<std::string> items, int selectedIndex = -1);
-    void SetSelectedIndex(std::string_view name, int index);
-    void SetOutlined(std::string_view name, bool outlined);
+    void Draw(ControlName name, const Drawing& steps);
+    void ClearPicture(ControlName name);
+    void SetItems(ControlName name, std::vector<std::string> items, int selectedIndex = -1);
+    void SetSelectedIndex(ControlName name, int index);
+    void SetOutlined(ControlName name, bool outlined);
     // Every control's state, in table order, and all of them put back so,
     // telling the binding about each one that differs.
     std::vector<ControlState> SaveControlStates() const;
@@ -183,7 +184,7 @@ public:
 
     // The keyboard focus the window last asked for (a binding moves it there);
     // empty until it asks. Ignored for a control that is hidden or disabled.
-    void RequestFocus(const std::string& name);
+    void RequestFocus(ControlName name);
     const std::string& RequestedFocus() const { return requestedFocus_; }
 
     // Lifecycle, driven by the platform.
@@ -196,7 +197,7 @@ public:
 
     // Events from the user. Clicks on hidden or disabled controls are ignored,
     // as a real window would never deliver them.
-    void Click(const std::string& name);
+    void Click(ControlName name);
     // A click on a point of a control, in twips from its drawing's top-left corner.
     void ClickAt(const std::string& name, int xTwips, int yTwips);
     void TypeText(const std::string& name, const std::string& text);
@@ -233,7 +234,7 @@ protected:
     };
     Control& AddControl(const ControlLayout& layout);
     // The control about to change: the change record keeps its state first.
-    Control& Mutable(std::string_view name);
+    Control& Mutable(ControlName name);
     // Enter anywhere in the window that is not a button or a list runs this button while it is visible.
     void MakeDefaultButton(const std::string& name) { Mutable(name).isDefault = true; }
     void Notify(Control& control);
@@ -247,7 +248,7 @@ protected:
     virtual void OnListActivate(const std::string& /*name*/, int /*index*/) {}
 
 private:
-    bool Accepts(const std::string& name) const;
+    bool Accepts(ControlName name) const;
     // The control about to change in the fields named.
     Control& Changing(std::size_t index, unsigned fields);
     // The record's entry for those of the fields not yet kept, to be filled
@@ -287,8 +288,17 @@ private:
     // The control's place, or kNoControl: a plain number rather than an
     // optional, which measured slower on this path that nearly every change takes.
     static constexpr std::size_t kNoControl = static_cast<std::size_t>(-1);
-    std::size_t FindIndex(std::string_view name) const;
+    std::size_t FindIndex(ControlName name) const;
+    std::size_t FindUnslotted(std::string_view name) const;
     mutable std::array<RecentName, 1024> recentNames_{};  // the slot: the top 10 bits of a hash
+    // Where the controls named by slotted constants sit: the constant's text
+    // (a literal, so its address stands for it) and the control's place.
+    struct SlottedName {
+        const char* data = nullptr;
+        std::size_t length = 0;
+        std::size_t index = 0;
+    };
+    mutable std::array<SlottedName, ControlName::kSlots> slottedNames_{};
     WindowObserver* observer_ = nullptr;
     bool textsShown_ = true;
     std::string requestedFocus_;

@@ -48,7 +48,7 @@ void Form1::ChooseGate(GateSide side) {
         for (int c = 0; c < 4; ++c) Paint(GateGrid(!right), r, c, kLightGrey);
     SetEnabled(kChooseLeftButton, false);
     SetEnabled(kChooseRightButton, false);
-    for (const char* button : {kSingleGateButton, kEarlierGateBackButton, kEarlierGateForwardButton})
+    for (ControlName button : {kSingleGateButton, kEarlierGateBackButton, kEarlierGateForwardButton})
         SetEnabled(button, true);
     state_.SavedGridIsR = right;
     for (int r = 0; r < 4; ++r)

@@ -51,7 +51,7 @@ void Form1::AcceptFinalGate() {
         BuildFactors();
         if (!Seen()) return;
         ShowReconstructionError();
-        for (const char* button : {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton,
+        for (ControlName button : {kFactorForwardFiveButton, kFactorBackFiveButton, kFactorBackButton,
                                    kFactorForwardButton, kExportButton, kCircuitButton})
             SetEnabled(button, true);
         state_.BrowseStep = 1;

@@ -108,7 +108,7 @@ void Form1::OnLoad() {
     state_.StepCount = 0;
     registers_.FinalGateMode = false;
     registers_.FinalGateMatrix = ComplexMatrix::InitialFinalGate();
-    for (const char* button : {kSingleGateButton, kUndoSingleGateButton, kChooseLeftButton, kChooseRightButton,
+    for (ControlName button : {kSingleGateButton, kUndoSingleGateButton, kChooseLeftButton, kChooseRightButton,
                                kFinalGateButton, kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
                                kFactorForwardFiveButton, kEarlierGateBackButton, kEarlierGateForwardButton})
         SetEnabled(button, false);

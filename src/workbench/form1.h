@@ -12,6 +12,7 @@
 #include "core/window.h"
 #include "export/decomposition.h"
 #include "export/export_formats.h"
+#include "workbench/form1_controls.h"
 #include "workbench/pickable_cells.h"
 #include "workbench/rendered_matrices.h"
 #include "workbench/step_record.h"
@@ -142,10 +143,10 @@ private:
     // The message and the refusal of a pick beyond the step limit.
     bool RefusedForStepLimit();
     void BeginChosenStep(const PickableCell& cell, GateSide side);
-    void SetDrawSurface(const char* picture) { drawSurface_ = picture; }
+    void SetDrawSurface(ControlName picture) { drawSurface_ = picture; }
     void ShowReconstructionError();
     // ShowInTextBox, with the texts rendered last kept.
-    void ShowMatrixIn(const char* box, const ComplexMatrix& matrix);
+    void ShowMatrixIn(ControlName box, const ComplexMatrix& matrix);
 
     // The guide: tooltips, the keyboard's way, the status line, the hint of
     // the plan's next cell and the undo history (guide.cpp, step_undo.cpp).
@@ -186,10 +187,11 @@ private:
     SharedRegisters& registers_;
     Platform& platform_;
     WorkbenchState state_;
-    std::unordered_map<std::string, std::function<void()>> clickHandlers_;
+    // Keyed by the names themselves: literals and static tables that outlive the form.
+    std::unordered_map<std::string_view, std::function<void()>> clickHandlers_;
     std::size_t gridLabels_[3][4][4] = {};
     // The picture box the circuit drawing goes to next.
-    std::string drawSurface_ = "Picture2";
+    ControlName drawSurface_ = form1::kFactorPicture;
     CircuitImageRenderer circuitImages_;
     WorkbenchMoment settled_;
     std::vector<UndoableStep> done_;

@@ -68,7 +68,7 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     ColourCells();
     if (!Seen()) return;
     GreyGateGrids();
-    for (const char* box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
+    for (ControlName box : {kPreviousTargetBox, kStepGateBox, kEmptiedBox, kEarlierGateBox, kFactorBox,
                             kPartialProductBox, kEarlierGatePositionLabel, kFactorPositionLabel, kFactorKindLabel,
                             kReconstructionErrorLabel, kCircuitErrorLabel, kEarlierGateCountLabel, kFactorCountLabel})
         SetText(box, "");
@@ -79,7 +79,7 @@ void Form1::AcceptTarget(const ComplexMatrix& target) {
     // undo and the step browser would read history slots of the previous
     // decomposition. Their handlers re-enable them once a cell is picked,
     // a step exists or a final gate has built the factor list.
-    for (const char* button : {kChooseLeftButton, kChooseRightButton, kSingleGateButton, kUndoSingleGateButton,
+    for (ControlName button : {kChooseLeftButton, kChooseRightButton, kSingleGateButton, kUndoSingleGateButton,
                                kFactorBackFiveButton, kFactorBackButton, kFactorForwardButton,
                                kFactorForwardFiveButton, kExportButton, kCircuitButton})
         SetEnabled(button, false);

@@ -45,7 +45,7 @@ void Form1::ShowPreviousTarget() {
     if (Seen()) ShowMatrixIn(kPreviousTargetBox, registers_.CurrentTarget);
 }
 
-void Form1::ShowMatrixIn(const char* box, const ComplexMatrix& matrix) {
+void Form1::ShowMatrixIn(ControlName box, const ComplexMatrix& matrix) {
     if (!Seen()) {
         registers_.ShowMatrix = matrix;
         return;

@@ -23,7 +23,7 @@ struct WorkbenchMoment {
     std::array<std::array<Colour, 4>, 4> cellColours{};
     std::int16_t inversePagePos = 0;
     std::int16_t browseStep = 0;
-    std::string drawSurface;
+    ControlName drawSurface = "";
 };
 
 // The controls changed between two settled moments, as they were before.
@@ -46,7 +46,7 @@ struct RedoableStep {
     ComplexMatrix target;
     MatrixHistory partialProducts;
     std::vector<ControlState> controls;
-    std::string drawSurface;
+    ControlName drawSurface = "";
     // The change log from the step's mark up to the undo, and what had changed
     // since the last settled moment: undoing the step again after a redo
     // walks back through them.

@@ -36,7 +36,7 @@ ComplexMatrix TwoLevelGateB(const ComplexMatrix& target, int p, int q, int c);
 void ApplyGateToTarget(SharedRegisters& registers, const WorkbenchState& state);
 
 // Hidden box that shows the merged gate when a step re-uses it.
-inline constexpr const char* kReusedGateBox = "t39b";
+inline constexpr ControlName kReusedGateBox{"t39b", 45};
 
 // Builds GateMatrix from CurrentTarget, applies it and records it in GateHist
 // slot StepCount - 1. In single-gate mode nothing is built: the merged gate of

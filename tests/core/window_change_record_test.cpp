@@ -109,6 +109,29 @@ TEST(ControlNames, AreFoundByContentOnly) {
     }
 }
 
+// A name with a slot is found by the slot once known, yet two names that
+// share a slot, or a slot first filled by another window, never mix up.
+TEST(ControlNames, WithASlotFindTheirOwnControl) {
+    static constexpr ControlName kC2{"c2", 7};
+    static constexpr ControlName kC5{"c5", 7};
+    static constexpr ControlName kMissing{"c7", 8};
+    RecordedWindow w;
+    RecordedWindow other;
+    const std::string built = "c5";
+    const struct {
+        ControlName name;
+        std::size_t index;
+    } looks[] = {{kC2, 2}, {kC5, 5}, {kC2, 2}, {built, 5}, {kC5, 5}, {"c2", 2}, {kC2, 2}};
+    for (const auto& look : looks) {
+        EXPECT_EQ(w.IndexOf(look.name), look.index) << look.name.View();
+        EXPECT_EQ(other.IndexOf(look.name), look.index) << look.name.View();
+    }
+    EXPECT_FALSE(w.Has(kMissing));
+    EXPECT_THROW(w.IndexOf(kMissing), std::out_of_range);
+    w.SetText(kC5, "five");
+    EXPECT_EQ(w.Text("c5"), "five");
+}
+
 // A hidden box's matrix text is written only when read, and reads the same
 // wherever it is read; a visible one, or one shown later, is written for the binding.
 TEST(PendingMatrixText, ReadsAsItsRenderingFromEveryReader) {

@@ -14,7 +14,9 @@ namespace {
 using namespace testing;
 using namespace form1;
 
-QString FocusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+std::string FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : std::string();
+}
 
 // The keys a user presses, counted, each to whatever has the focus.
 int presses = 0;
@@ -38,7 +40,7 @@ TEST(GuidedWindow, TheQftPresetIsDecomposedAndBrowsedFromTheKeyboard) {
     QApplication::setActiveWindow(wb.widget.get());  // as the desktop does when a dialog closes
     ASSERT_TRUE(wb.registers.TargetIsSet);
     for (int step = 0; step < 6; ++step) {
-        EXPECT_EQ(FocusName(), QString::fromLatin1(wb.form.NextPlanCell()->label));
+        EXPECT_EQ(FocusName(), wb.form.NextPlanCell()->label);
         Press(Qt::Key_Space);   // picks the cell; the focus goes on to "ゲート選択（L）"
         Press(Qt::Key_Return);  // and then to the next cell
     }

@@ -36,7 +36,7 @@ struct Seen {
 
 Seen Look(const WorkbenchFlow& wb) {
     std::vector<ControlState> controls = wb.form.SaveControlStates();
-    for (const char* name : {kStatusLine, kUndoStepButton, kRedoStepButton}) controls[wb.form.IndexOf(name)] = {};
+    for (ControlName name : {kStatusLine, kUndoStepButton, kRedoStepButton}) controls[wb.form.IndexOf(name)] = {};
     return {controls, wb.S(), wb.registers.CurrentTarget};
 }
 
@@ -143,7 +143,7 @@ void Qft(WorkbenchFlow& wb) { wb.SetTargetMatrix(QftMatrix()); }
 void Step(WorkbenchFlow& wb) { Qft(wb), wb.Step("la31", 'R'); }
 void Rest(WorkbenchFlow& wb) { Qft(wb), wb.form.Click(kDecomposeRestButton); }
 void Final(WorkbenchFlow& wb) { Rest(wb), wb.FinalGate("1"); }
-void Click(WorkbenchFlow& wb, const char* name) { wb.form.Click(name); }
+void Click(WorkbenchFlow& wb, ControlName name) { wb.form.Click(name); }
 
 TEST(Guide, TheStatusLineSaysWhatHappenedAndWhatComesNext) {
     testing::TempFolder folder;

@@ -24,7 +24,7 @@ struct WorkbenchFlow {
         form.AcceptEnteredTarget();
     }
     // Picks a cell and chooses the gate on one side ('L' or 'R').
-    void Step(const std::string& cell, char side) {
+    void Step(ControlName cell, char side) {
         form.Click(cell);
         form.Click(side == 'L' ? "Command10" : "Command11");
     }
@@ -37,7 +37,7 @@ struct WorkbenchFlow {
         form.Click("Command1");
     }
     const WorkbenchState& S() const { return form.State(); }
-    bool Enabled(const char* name) const { return form.Get(name).enabled; }
+    bool Enabled(ControlName name) const { return form.Get(name).enabled; }
 };
 
 // Largest difference over all elements and both parts.
