@@ -236,6 +236,7 @@ void Window::Draw(ControlName name, const Drawing& steps) {
     } else {
         Changing(index, kDrawingField);
     }
+    c.drawing.reserve(c.drawing.size() + steps.size());
     for (const DrawPrimitive& p : steps) {
         if (p.kind == PrimitiveKind::Clear)
             c.drawing.clear();
