@@ -102,7 +102,7 @@ test: test-normal test-asan test-fuzz
 bench: build
 	./$(BUILD)/bench/selvaris_bench --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/selvaris_ui_bench
-	./$(BUILD)/bench/startup_bench ./$(BUILD)/selvaris ./$(BUILD)/bench/qt_baseline
+	./$(BUILD)/bench/startup_bench ./$(BUILD)/selvaris ./$(BUILD)/bench/qt_baseline 9 ./$(BUILD)/bench/qt_captions_baseline
 
 # The README's walkthrough, drawn by the program on the offscreen platform.
 screenshots: build
