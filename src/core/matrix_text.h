@@ -5,6 +5,7 @@
 
 #include "core/complex_matrix.h"
 #include "core/shared_registers.h"
+#include "core/show_rounding.h"
 #include "core/window.h"
 
 namespace selvaris {
@@ -15,7 +16,6 @@ std::string FormatNumber(double x);
 
 // Rounds ShowMatrix into RoundedShowMatrix (decimals from the largest component, then the snap).
 void RoundShowMatrix(SharedRegisters& registers);
-void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded);
 
 // Text of element (row, column) of RoundedShowMatrix into CellText.
 void FormatCell(SharedRegisters& registers, std::int16_t row, std::int16_t column);
