@@ -43,15 +43,10 @@ Control& Window::Written(Control& control) const {
     return control;
 }
 
-std::size_t Window::FindIndex(ControlName name) const {
-    if (name.Slot() != ControlName::kNoSlot) {
-        SlottedName& slotted = slottedNames_[static_cast<std::size_t>(name.Slot())];
-        if (slotted.data == name.data() && slotted.length == name.size()) return slotted.index;
-        const std::size_t index = FindUnslotted(name);
-        if (index != kNoControl) slotted = {name.data(), name.size(), index};
-        return index;
-    }
-    return FindUnslotted(name);
+std::size_t Window::FindAndSlot(ControlName name) const {
+    const std::size_t index = FindUnslotted(name);
+    if (index != kNoControl) slottedNames_[static_cast<std::size_t>(name.Slot())] = {name.data(), name.size(), index};
+    return index;
 }
 
 std::size_t Window::FindUnslotted(std::string_view name) const {
@@ -74,10 +69,8 @@ std::size_t Window::FindUnslotted(std::string_view name) const {
     return it->second;
 }
 
-std::size_t Window::IndexOf(ControlName name) const {
-    const std::size_t index = FindIndex(name);
-    if (index == kNoControl) throw std::out_of_range(formName_ + " has no control " + std::string(name));
-    return index;
+void Window::ThrowNoControl(std::string_view name) const {
+    throw std::out_of_range(formName_ + " has no control " + std::string(name));
 }
 
 void Window::SetBackColourAt(std::size_t index, Colour colour) {

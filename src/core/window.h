@@ -152,7 +152,11 @@ public:
 
     // A control's place in the table, for code that repaints many controls
     // often and would otherwise look each one up by name every time.
-    std::size_t IndexOf(ControlName name) const;
+    std::size_t IndexOf(ControlName name) const {
+        const std::size_t index = FindIndex(name);
+        if (index == kNoControl) ThrowNoControl(name);
+        return index;
+    }
     const Control& ControlAt(std::size_t index) const { return Written(controls_.at(index)); }
     void SetBackColourAt(std::size_t index, Colour colour);
 
@@ -288,8 +292,19 @@ private:
     // The control's place, or kNoControl: a plain number rather than an
     // optional, which measured slower on this path that nearly every change takes.
     static constexpr std::size_t kNoControl = static_cast<std::size_t>(-1);
-    std::size_t FindIndex(ControlName name) const;
+    // Inline, as nearly every change starts here: a slotted name known to the
+    // window costs two compares.
+    std::size_t FindIndex(ControlName name) const {
+        if (name.Slot() != ControlName::kNoSlot) {
+            const SlottedName& slotted = slottedNames_[static_cast<std::size_t>(name.Slot())];
+            if (slotted.data == name.data() && slotted.length == name.size()) return slotted.index;
+            return FindAndSlot(name);
+        }
+        return FindUnslotted(name);
+    }
+    std::size_t FindAndSlot(ControlName name) const;
     std::size_t FindUnslotted(std::string_view name) const;
+    [[noreturn]] void ThrowNoControl(std::string_view name) const;
     mutable std::array<RecentName, 1024> recentNames_{};  // the slot: the top 10 bits of a hash
     // Where the controls named by slotted constants sit: the constant's text
     // (a literal, so its address stands for it) and the control's place.
