@@ -7,9 +7,8 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if defined(SELVARIS_WIDE_LANES)
 #include <immintrin.h>
-#define SELVARIS_WIDE_ROUNDING 1
 #endif
 
 namespace selvaris {
@@ -118,7 +117,7 @@ void RoundElement(const double* x, double scale, double* out) {
         out[part] = std::fabs(x[part]) < 10000 ? FloorAndSnap(x[part], scale) : std::floor(x[part] * scale) / scale;
 }
 
-#if defined(SELVARIS_WIDE_ROUNDING)
+#if defined(SELVARIS_WIDE_LANES)
 // The pair's operations on four lanes (two elements) at once, for processors
 // that have them: lane for lane the same operations, so the same bits.
 __attribute__((target("avx2"))) __m256d FloorSmallQuad(__m256d y) {
@@ -160,10 +159,6 @@ __attribute__((target("avx2"))) void RoundDecimalsWide(const ComplexMatrix& sour
         }
 }
 
-bool WideRoundingAvailable() {
-    static const bool available = __builtin_cpu_supports("avx2");
-    return available;
-}
 #endif
 
 void RoundDecimalsNarrow(const ComplexMatrix& source, double scale, ComplexMatrix& rounded) {
@@ -173,7 +168,7 @@ void RoundDecimalsNarrow(const ComplexMatrix& source, double scale, ComplexMatri
 
 }  // namespace
 
-void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded, RoundingPath path) {
+void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded, LaneWidth width) {
     static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
     const int d = DecimalCount(LargestComponent(source));
 
@@ -190,10 +185,10 @@ void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded, RoundingP
     // Every component is now below 10000 or NaN (which stays NaN), and a scaled
     // imaginary part below 10^8 passes through the 32-bit integer unchanged.
     const double scale = kScale[d];
-#if !defined(SELVARIS_WIDE_ROUNDING)
-    (void)path;
+#if !defined(SELVARIS_WIDE_LANES)
+    (void)width;
 #else
-    if (path == RoundingPath::Best && WideRoundingAvailable()) {
+    if (width == LaneWidth::Widest && WideLanesAvailable()) {
         RoundDecimalsWide(source, scale, rounded);
         return;
     }
