@@ -187,6 +187,11 @@ void Window::SetText(ControlName name, const std::string& text) {
     if (!c.pendingMatrix && c.text == text) return;
     KeepTextBefore(index, c);
     c.pendingMatrix.reset();
+    // The kept text took the old buffer; a spent one saves allocating anew.
+    if (c.text.capacity() < text.size() && !spareTexts_.empty()) {
+        c.text = std::move(spareTexts_.back());
+        spareTexts_.pop_back();
+    }
     c.text = text;
     Notify(c);
 }
@@ -283,6 +288,10 @@ void Window::RestoreFields(std::size_t index, unsigned fields, const ControlStat
 std::vector<ChangedControl> Window::TakeChangeRecord() {
     std::vector<ChangedControl> taken;
     taken.swap(record_);
+    if (!spareRecords_.empty()) {
+        record_ = std::move(spareRecords_.back());
+        spareRecords_.pop_back();
+    }
     // Room for the longest run so far: growing the record mid-run would move
     // every entry kept until then.
     longestRecord_ = std::max(longestRecord_, taken.size());
@@ -290,6 +299,24 @@ std::vector<ChangedControl> Window::TakeChangeRecord() {
     recorded_.assign(controls_.size(), 0);
     recording_ = true;
     return taken;
+}
+
+void Window::RecycleChangeRecords(std::vector<std::vector<ChangedControl>>&& spent) {
+    // Enough for the records and texts of a long decomposition; the rest is freed.
+    constexpr std::size_t kMostSpareRecords = 64;
+    constexpr std::size_t kMostSpareTexts = 256;
+    for (std::vector<ChangedControl>& record : spent) {
+        for (ChangedControl& kept : record) {
+            std::string& text = kept.before.text;
+            if (text.capacity() > std::string().capacity() && spareTexts_.size() < kMostSpareTexts) {
+                text.clear();
+                spareTexts_.push_back(std::move(text));
+            }
+        }
+        record.clear();
+        if (spareRecords_.size() < kMostSpareRecords) spareRecords_.push_back(std::move(record));
+    }
+    spent.clear();
 }
 
 void Window::RestoreChanged(const std::vector<ChangedControl>& changed) {

@@ -185,6 +185,10 @@ public:
     // a new one; putting it back restores those controls, telling the binding.
     std::vector<ChangedControl> TakeChangeRecord();
     void RestoreChanged(const std::vector<ChangedControl>& changed);
+    // Hands back records that will never be put back: their entry arrays and
+    // text buffers serve the records and texts to come, so that a run of
+    // changes allocates next to nothing for what it keeps.
+    void RecycleChangeRecords(std::vector<std::vector<ChangedControl>>&& spent);
 
     // The keyboard focus the window last asked for (a binding moves it there);
     // empty until it asks. Ignored for a control that is hidden or disabled.
@@ -321,6 +325,9 @@ private:
     std::vector<unsigned char> recorded_;  // by control: the fields kept in record_ already
     std::vector<ChangedControl> record_;
     std::size_t longestRecord_ = 0;
+    // Storage of spent records, empty but with its room kept.
+    std::vector<std::vector<ChangedControl>> spareRecords_;
+    std::vector<std::string> spareTexts_;
 };
 
 }  // namespace selvaris

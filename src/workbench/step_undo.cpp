@@ -30,7 +30,7 @@ void Form1::PushUndoableStep(int entries, bool finalGate) {
 void Form1::ForgetSteps() {
     done_.clear();
     redo_.clear();
-    changeLog_.clear();
+    RecycleChangeRecords(std::move(changeLog_));
 }
 
 void Form1::RestoreMoment(const WorkbenchMoment& moment) {
