@@ -135,6 +135,16 @@ ChangedControl* Window::Keeping(std::size_t index, unsigned fields) {
     const unsigned missing = fields & ~static_cast<unsigned>(recorded_.at(index));
     if (missing == 0) return nullptr;
     recorded_[index] = static_cast<unsigned char>(recorded_[index] | missing);
+    // An entry of a spent record is reused as it stands: only the fields it is
+    // now told to keep are ever read, and their storage (a text's buffer
+    // above all) serves again instead of being freed and allocated anew.
+    if (recordSize_ < record_.size()) {
+        ChangedControl& kept = record_[recordSize_++];
+        kept.index = index;
+        kept.fields = missing;
+        return &kept;
+    }
+    ++recordSize_;
     return &record_.emplace_back(index, missing);
 }
 
@@ -187,11 +197,6 @@ void Window::SetText(ControlName name, const std::string& text) {
     if (!c.pendingMatrix && c.text == text) return;
     KeepTextBefore(index, c);
     c.pendingMatrix.reset();
-    // The kept text took the old buffer; a spent one saves allocating anew.
-    if (c.text.capacity() < text.size() && !spareTexts_.empty()) {
-        c.text = std::move(spareTexts_.back());
-        spareTexts_.pop_back();
-    }
     c.text = text;
     Notify(c);
 }
@@ -287,7 +292,9 @@ void Window::RestoreFields(std::size_t index, unsigned fields, const ControlStat
 
 std::vector<ChangedControl> Window::TakeChangeRecord() {
     std::vector<ChangedControl> taken;
+    record_.erase(record_.begin() + static_cast<std::ptrdiff_t>(recordSize_), record_.end());
     taken.swap(record_);
+    recordSize_ = 0;
     if (!spareRecords_.empty()) {
         record_ = std::move(spareRecords_.back());
         spareRecords_.pop_back();
@@ -302,20 +309,10 @@ std::vector<ChangedControl> Window::TakeChangeRecord() {
 }
 
 void Window::RecycleChangeRecords(std::vector<std::vector<ChangedControl>>&& spent) {
-    // Enough for the records and texts of a long decomposition; the rest is freed.
+    // Enough for the records of a long decomposition; the rest is freed.
     constexpr std::size_t kMostSpareRecords = 64;
-    constexpr std::size_t kMostSpareTexts = 256;
-    for (std::vector<ChangedControl>& record : spent) {
-        for (ChangedControl& kept : record) {
-            std::string& text = kept.before.text;
-            if (text.capacity() > std::string().capacity() && spareTexts_.size() < kMostSpareTexts) {
-                text.clear();
-                spareTexts_.push_back(std::move(text));
-            }
-        }
-        record.clear();
+    for (std::vector<ChangedControl>& record : spent)
         if (spareRecords_.size() < kMostSpareRecords) spareRecords_.push_back(std::move(record));
-    }
     spent.clear();
 }
 

@@ -185,9 +185,9 @@ public:
     // a new one; putting it back restores those controls, telling the binding.
     std::vector<ChangedControl> TakeChangeRecord();
     void RestoreChanged(const std::vector<ChangedControl>& changed);
-    // Hands back records that will never be put back: their entry arrays and
-    // text buffers serve the records and texts to come, so that a run of
-    // changes allocates next to nothing for what it keeps.
+    // Hands back records that will never be put back: their entries, text
+    // buffers included, serve the records to come, so that a run of changes
+    // allocates next to nothing for what it keeps.
     void RecycleChangeRecords(std::vector<std::vector<ChangedControl>>&& spent);
 
     // The keyboard focus the window last asked for (a binding moves it there);
@@ -323,11 +323,12 @@ private:
     std::string requestedFocus_;
     bool recording_ = false;
     std::vector<unsigned char> recorded_;  // by control: the fields kept in record_ already
+    // The record's entries are its first recordSize_; any after them are left
+    // from a spent record, to be reused.
     std::vector<ChangedControl> record_;
+    std::size_t recordSize_ = 0;
     std::size_t longestRecord_ = 0;
-    // Storage of spent records, empty but with its room kept.
-    std::vector<std::vector<ChangedControl>> spareRecords_;
-    std::vector<std::string> spareTexts_;
+    std::vector<std::vector<ChangedControl>> spareRecords_;  // spent records, entries and all
 };
 
 }  // namespace selvaris
