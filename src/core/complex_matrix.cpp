@@ -41,9 +41,7 @@ typedef double Lanes __attribute__((vector_size(16)));
 
 }  // namespace
 
-namespace {
-
-ComplexMatrix ProductInPairs(const ComplexMatrix& a, const ComplexMatrix& b) {
+ComplexMatrix ComplexProduct(const ComplexMatrix& a, const ComplexMatrix& b) {
     // b's real and imaginary parts apart, two columns to a pair of lanes.
     Lanes bRe[4][2], bIm[4][2];
     for (int k = 0; k < 4; ++k)
@@ -69,46 +67,6 @@ ComplexMatrix ProductInPairs(const ComplexMatrix& a, const ComplexMatrix& b) {
         }
     }
     return result;
-}
-
-#if defined(SELVARIS_WIDE_LANES)
-// The same with a row's four columns at once.
-typedef double Quad __attribute__((vector_size(32)));
-
-__attribute__((target("avx2"))) ComplexMatrix ProductInQuads(const ComplexMatrix& a, const ComplexMatrix& b) {
-    Quad bRe[4], bIm[4];
-    for (int k = 0; k < 4; ++k) {
-        bRe[k] = Quad{b.re(k, 0), b.re(k, 1), b.re(k, 2), b.re(k, 3)};
-        bIm[k] = Quad{b.im(k, 0), b.im(k, 1), b.im(k, 2), b.im(k, 3)};
-    }
-    ComplexMatrix result;
-    for (int i = 0; i < 4; ++i) {
-        Quad re = {0.0, 0.0, 0.0, 0.0};
-        Quad im = {0.0, 0.0, 0.0, 0.0};
-        for (int k = 0; k < 4; ++k) {
-            const Quad ar = {a.re(i, k), a.re(i, k), a.re(i, k), a.re(i, k)};
-            const Quad ai = {a.im(i, k), a.im(i, k), a.im(i, k), a.im(i, k)};
-            re = re + (ar * bRe[k] - ai * bIm[k]);
-            im = im + (ar * bIm[k] + ai * bRe[k]);
-        }
-        for (int c = 0; c < 4; ++c) {
-            result.re(i, c) = re[c];
-            result.im(i, c) = im[c];
-        }
-    }
-    return result;
-}
-#endif
-
-}  // namespace
-
-ComplexMatrix ComplexProduct(const ComplexMatrix& a, const ComplexMatrix& b, LaneWidth width) {
-#if defined(SELVARIS_WIDE_LANES)
-    if (width == LaneWidth::Widest && WideLanesAvailable()) return ProductInQuads(a, b);
-#else
-    (void)width;
-#endif
-    return ProductInPairs(a, b);
 }
 
 ComplexMatrix Adjoint(const ComplexMatrix& a) {

@@ -3,8 +3,6 @@
 #include <array>
 #include <cstddef>
 
-#include "core/lane_width.h"
-
 namespace selvaris {
 
 // A 4x4 complex matrix: element (row, column) with its real part (0) and imaginary part (1).
@@ -41,7 +39,7 @@ constexpr bool IsMatrixIndex(int index) { return index >= 0 && index < ComplexMa
 
 // Ordinary matrix product a x b with complex arithmetic, each element accumulated
 // from zero over k = 0..3 in that order; the result is separate from the operands.
-ComplexMatrix ComplexProduct(const ComplexMatrix& a, const ComplexMatrix& b, LaneWidth width = LaneWidth::Widest);
+ComplexMatrix ComplexProduct(const ComplexMatrix& a, const ComplexMatrix& b);
 
 // Conjugate transpose.
 ComplexMatrix Adjoint(const ComplexMatrix& a);
