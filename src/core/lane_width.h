@@ -1,9 +1,9 @@
 #pragma once
 
-// The hottest loops have two ways, equal bit for bit: four lanes at once where
+// A hot loop may have two ways, equal bit for bit: four lanes at once where
 // the processor has AVX2, or the two lanes every x86-64 has. Each lane does
 // exactly the operations of the plain loop, so the width changes no result;
-// tests hold the two ways to the same bits.
+// a test holds the two ways to the same bits.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define SELVARIS_WIDE_LANES 1
 #endif

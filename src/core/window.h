@@ -102,7 +102,8 @@ enum ControlField : unsigned {
 };
 
 // A control as it was before the first change of a change record: the fields
-// named hold what it had, the others are left empty.
+// named hold what it had; the others mean nothing (a reused entry may still
+// hold what an earlier record kept there) and are never read.
 struct ChangedControl {
     ChangedControl() = default;
     // Built in place member by member: value-initialising the whole entry
