@@ -7,8 +7,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(SELVARIS_WIDE_LANES)
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
+#define SELVARIS_WIDE_ROUNDING 1
 #endif
 
 namespace selvaris {
@@ -117,7 +118,12 @@ void RoundElement(const double* x, double scale, double* out) {
         out[part] = std::fabs(x[part]) < 10000 ? FloorAndSnap(x[part], scale) : std::floor(x[part] * scale) / scale;
 }
 
-#if defined(SELVARIS_WIDE_LANES)
+#if defined(SELVARIS_WIDE_ROUNDING)
+bool WideRoundingAvailable() {
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+}
+
 // The pair's operations on four lanes (two elements) at once, for processors
 // that have them: lane for lane the same operations, so the same bits.
 __attribute__((target("avx2"))) __m256d FloorSmallQuad(__m256d y) {
@@ -161,14 +167,14 @@ __attribute__((target("avx2"))) void RoundDecimalsWide(const ComplexMatrix& sour
 
 #endif
 
-void RoundDecimalsNarrow(const ComplexMatrix& source, double scale, ComplexMatrix& rounded) {
+void RoundDecimalsOneByOne(const ComplexMatrix& source, double scale, ComplexMatrix& rounded) {
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) RoundElement(source.v[r][c], scale, rounded.v[r][c]);
 }
 
 }  // namespace
 
-void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded, LaneWidth width) {
+void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded, RoundingWidth width) {
     static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
     const int d = DecimalCount(LargestComponent(source));
 
@@ -185,15 +191,15 @@ void RoundForShow(const ComplexMatrix& source, ComplexMatrix& rounded, LaneWidth
     // Every component is now below 10000 or NaN (which stays NaN), and a scaled
     // imaginary part below 10^8 passes through the 32-bit integer unchanged.
     const double scale = kScale[d];
-#if !defined(SELVARIS_WIDE_LANES)
+#if !defined(SELVARIS_WIDE_ROUNDING)
     (void)width;
 #else
-    if (width == LaneWidth::Widest && WideLanesAvailable()) {
+    if (width == RoundingWidth::Widest && WideRoundingAvailable()) {
         RoundDecimalsWide(source, scale, rounded);
         return;
     }
 #endif
-    RoundDecimalsNarrow(source, scale, rounded);
+    RoundDecimalsOneByOne(source, scale, rounded);
 }
 
 }  // namespace selvaris

@@ -136,8 +136,9 @@ ChangedControl* Window::Keeping(std::size_t index, unsigned fields) {
     if (missing == 0) return nullptr;
     recorded_[index] = static_cast<unsigned char>(recorded_[index] | missing);
     // An entry of a spent record is reused as it stands: only the fields it is
-    // now told to keep are ever read, and their storage (a text's buffer
-    // above all) serves again instead of being freed and allocated anew.
+    // now told to keep are ever read, and their storage serves again instead
+    // of being freed and allocated anew (a text moved in hands its old buffer
+    // back to the control, whose next text then fits without allocating).
     if (recordSize_ < record_.size()) {
         ChangedControl& kept = record_[recordSize_++];
         kept.index = index;

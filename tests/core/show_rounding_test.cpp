@@ -37,8 +37,8 @@ TEST(ShowRounding, EveryPathGivesTheSameBits) {
             m.v[at / 8][(at / 2) % 4][at % 2] = odd[rng() % std::size(odd)];
         }
         ComplexMatrix best, oneByOne;
-        RoundForShow(m, best, LaneWidth::Widest);
-        RoundForShow(m, oneByOne, LaneWidth::Two);
+        RoundForShow(m, best, RoundingWidth::Widest);
+        RoundForShow(m, oneByOne, RoundingWidth::OneElement);
         ASSERT_TRUE(SameBits(best, oneByOne)) << "trial " << trial;
     }
 }
